@@ -1,0 +1,31 @@
+#include "kit/testing/isolation.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+namespace kit::testing {
+
+IsolatedFolder::IsolatedFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "fallpack-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a test folder");
+    root_ = pattern;
+    std::filesystem::create_directories(configHome());
+    std::filesystem::create_directories(workFolder());
+    ::setenv("XDG_CONFIG_HOME", configHome().c_str(), 1);
+    previousCwd_ = std::filesystem::current_path();
+    std::filesystem::current_path(workFolder());
+}
+
+IsolatedFolder::~IsolatedFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(previousCwd_, ignored);
+    std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(root_, ignored);
+}
+
+}  // namespace kit::testing

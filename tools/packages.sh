@@ -1,0 +1,30 @@
+# Sourced by ./run and ./test: installs the Debian packages the project needs,
+# only those that are missing, and configures and builds the project.
+
+FALLPACK_PACKAGES=(
+  qt6-base-dev qt6-svg-dev libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
+  cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev fonts-dejavu-core
+)
+
+fallpack_install_packages() {
+  local missing=() pkg
+  for pkg in "${FALLPACK_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# fallpack_build BUILD_DIR [cmake options...]
+fallpack_build() {
+  local dir=$1
+  shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$FALLPACK_ROOT" -B "$dir" -G Ninja "$@" || return 1
+  fi
+  cmake --build "$dir" || return 1
+}
