@@ -1,0 +1,5 @@
+# Counters, the settings file and the high-score table.
+fallpack_test(kit_profile_test SOURCES profile_test.cpp LIBS kit_core)
+fallpack_test(kit_settings_test SOURCES settings_test.cpp LIBS kit_core)
+fallpack_test(kit_highscore_table_test SOURCES highscore_table_test.cpp LIBS kit_core)
+fallpack_test(kit_highscore_file_test SOURCES highscore_file_test.cpp LIBS kit_core)
