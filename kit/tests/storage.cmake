@@ -5,3 +5,4 @@ fallpack_test(kit_highscore_table_test SOURCES highscore_table_test.cpp LIBS kit
 fallpack_test(kit_highscore_file_test SOURCES highscore_file_test.cpp LIBS kit_core)
 fallpack_test(kit_digits_test QT SOURCES digits_test.cpp LIBS kit)
 fallpack_test(kit_cdrom_test QT SOURCES cdrom_test.cpp LIBS kit)
+fallpack_test(kit_best_window_test QT SOURCES best_window_test.cpp LIBS kit)
