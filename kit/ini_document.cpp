@@ -100,16 +100,36 @@ std::size_t IniDocument::findKey(std::size_t header, std::string_view key) const
     return npos;
 }
 
-std::optional<std::string> IniDocument::value(std::string_view section,
-                                              std::string_view key) const {
-    const std::size_t header = findSection(section);
-    if (header == npos)
-        return std::nullopt;
-    const std::size_t line = findKey(header, key);
-    if (line == npos)
-        return std::nullopt;
-    const std::string& content = lines_[line].content;
-    return std::string(trim(std::string_view(content).substr(content.find('=') + 1)));
+std::optional<std::string> IniDocument::lookup(std::string_view text, std::string_view section,
+                                               std::string_view key) {
+    const std::string_view wantedSection = trim(section);
+    const std::string_view wantedKey = trim(key);
+    bool inSection = false;
+    bool sectionSeen = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (const auto name = sectionName(line)) {
+            // Only the first section of that name counts.
+            if (inSection)
+                return std::nullopt;
+            inSection = !sectionSeen && sameName(*name, wantedSection);
+            sectionSeen = sectionSeen || inSection;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        const auto name = keyName(line);
+        if (name && sameName(*name, wantedKey))
+            return std::string(trim(line.substr(line.find('=') + 1)));
+    }
+    return std::nullopt;
 }
 
 std::string IniDocument::newLineEnd() const {

@@ -16,8 +16,10 @@ class IniDocument {
     IniDocument() = default;
     explicit IniDocument(std::string_view text);
 
-    // The raw value after '=', without surrounding blanks; nullopt when absent.
-    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    // The raw value after '=' in `text`, without surrounding blanks; nullopt
+    // when absent. Reads the text in place, without building a document.
+    static std::optional<std::string> lookup(std::string_view text, std::string_view section,
+                                             std::string_view key);
 
     // Replaces the key's line, or adds it at the end of its section, or adds
     // the section at the end of the file.

@@ -32,7 +32,7 @@ std::optional<std::string> readValue(const std::filesystem::path& file, std::str
     std::string bytes;
     if (!readWholeFile(file, bytes))
         return std::nullopt;
-    return IniDocument(bytes).value(section, key);
+    return IniDocument::lookup(bytes, section, key);
 }
 
 // Strips one pair of quotes that enclose the whole value.

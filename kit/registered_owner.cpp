@@ -8,25 +8,33 @@
 
 namespace kit {
 
+std::string ownerNameFrom(const char* fullNameField, const char* login) {
+    if (fullNameField) {
+        std::string fullName(fullNameField);
+        fullName = fullName.substr(0, fullName.find(','));
+        if (!fullName.empty())
+            return fullName;
+    }
+    if (login && *login)
+        return login;
+    return "Player";
+}
+
 std::string RegisteredOwnerName() {
     std::vector<char> buffer(16384);
     passwd entry{};
     passwd* found = nullptr;
+    const char* fullName = nullptr;
+    const char* login = nullptr;
     if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found) {
-        if (found->pw_gecos) {
-            std::string fullName(found->pw_gecos);
-            fullName = fullName.substr(0, fullName.find(','));
-            if (!fullName.empty())
-                return fullName;
-        }
-        if (found->pw_name && *found->pw_name)
-            return found->pw_name;
+        fullName = found->pw_gecos;
+        login = found->pw_name;
     }
-    if (const char* login = ::getlogin(); login && *login)
-        return login;
-    if (const char* user = std::getenv("USER"); user && *user)
-        return user;
-    return "Player";
+    if (!login || !*login)
+        login = ::getlogin();
+    if (!login || !*login)
+        login = std::getenv("USER");
+    return ownerNameFrom(fullName, login);
 }
 
 }  // namespace kit

@@ -89,6 +89,19 @@ TEST_F(SettingsTest, PilloraReplacesValuesOutsideItsRanges) {
     }
 }
 
+TEST_F(SettingsTest, BrikoReadsItsNumbersAsStored) {
+    write(
+        "[Freeware Brikoline version 1.95]\nBRIKO_Start=99\nBRIKO_Rows=-3\nBRIKO_Which=7\n"
+        "BRIKO_Music=12\nBRIKO_Sound=1\nBRIKO_JoyEnabled=yes\n");
+    const auto b = kit::LoadBrikoSettings(file);
+    EXPECT_EQ(b.start, 99);
+    EXPECT_EQ(b.rows, -3);
+    EXPECT_EQ(b.which, 7);
+    EXPECT_EQ(b.music, 12);
+    EXPECT_TRUE(b.sound);
+    EXPECT_FALSE(b.joyEnabled);
+}
+
 TEST_F(SettingsTest, FlagsAreOnOnlyWhenExactlyOneAndAreWrittenBackAsZeroOrOne) {
     write(orchard("Orchard_Sound=2\nOrchard_Jocker=1\nOrchard_NextPiece=0\n"));
     const auto o = kit::LoadOrchardSettings(file);

@@ -6,3 +6,4 @@ fallpack_test(kit_highscore_file_test SOURCES highscore_file_test.cpp LIBS kit_c
 fallpack_test(kit_digits_test QT SOURCES digits_test.cpp LIBS kit)
 fallpack_test(kit_cdrom_test QT SOURCES cdrom_test.cpp LIBS kit)
 fallpack_test(kit_best_window_test QT SOURCES best_window_test.cpp LIBS kit)
+fallpack_test(kit_registered_owner_test SOURCES registered_owner_test.cpp LIBS kit_core)
