@@ -106,7 +106,7 @@ TEST_F(ProfileTest, WriteCreatesFolderFileAndSection) {
 TEST_F(ProfileTest, HostileBytesNeverCrashAndAreKept) {
     std::string hostile = "[S]\nK=5\n";
     hostile += std::string(200000, 'x') + "\n";
-    hostile += std::string("bin\0ary=\xff\xfe\n", 13);
+    hostile += std::string("bin\0ary=\xff\xfe\n", 11);
     hostile += "[S2\nno-equals-line\n=empty key\n[]\n";
     writeFile(path, hostile);
     EXPECT_EQ(file.readInt("S", "K", 0), 5);
