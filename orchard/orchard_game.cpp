@@ -27,6 +27,16 @@ OrchardGame::OrchardGame(OrchardView& view, RandomSource& random) : view_(view),
 
 OrchardGame::~OrchardGame() = default;
 
+Phase OrchardGame::CurrentPhase() const {
+    if (lost_) {
+        return Phase::Lost;
+    }
+    if (state_.NoGame) {
+        return Phase::Idle;
+    }
+    return state_.Paused ? Phase::Paused : Phase::Running;
+}
+
 int OrchardGame::FallInterval() const {
     return std::max(0, int{state_.DeltaT} - int{state_.SpeedUp});
 }
@@ -43,6 +53,7 @@ void OrchardGame::NewGame(int deltaT) {
     state_.FallingColumn = DealColumn();
     state_.NoGame = false;
     state_.Paused = false;
+    lost_ = false;
     // A block left pending by the last game is gone with its well.
     state_.JokerPending = false;
     state_.PlayedBlocks = 0;
@@ -85,6 +96,7 @@ void OrchardGame::AbortGame() {
 }
 
 void OrchardGame::ResetToIdle() {
+    lost_ = false;
     state_.NoGame = true;
     state_.Paused = false;
     state_.Board.FillRows(0, Board::FloorRow, Stone);
@@ -192,6 +204,7 @@ void OrchardGame::StepColumn() {
     for (int column = 0; column < Board::Columns; ++column) {
         if (!state_.Board.IsEmpty(column, 0)) {
             state_.NoGame = true;
+            lost_ = true;
             break;
         }
     }

@@ -305,6 +305,7 @@ TEST_F(OrchardGameTest, TheGameIsLostOnlyWhenRowZeroStaysFilledAfterTheCascades)
     StartOn(well, {4, 5, 6}, 3, -2);
     game.FallTick();
     EXPECT_TRUE(state.NoGame);
+    EXPECT_EQ(game.CurrentPhase(), Phase::Lost);
     const OrchardState lost = state;
     game.FallTick();
     game.MoveLeft();
@@ -316,6 +317,7 @@ TEST_F(OrchardGameTest, TheGameIsLostOnlyWhenRowZeroStaysFilledAfterTheCascades)
     EXPECT_EQ(state.FallingColumn, lost.FallingColumn);
 
     EXPECT_EQ(game.EndGame(), 3);
+    EXPECT_EQ(game.CurrentPhase(), Phase::Idle);
     EXPECT_FALSE(view.timer);
     EXPECT_EQ(state.Score, 0);
     EXPECT_EQ(state.Level, 0);
