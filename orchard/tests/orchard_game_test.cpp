@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 
 #include "orchard/tests/board_text.h"
@@ -16,6 +17,15 @@ using testing::RecordingView;
 using testing::ScriptedRandom;
 using testing::WellFromText;
 using testing::WellText;
+
+void ExpectScreenShows(const RecordingView& view, const Board& board) {
+    for (const auto& [place, code] : view.cells) {
+        const auto [c, r] = place;
+        if (r >= 0) {
+            EXPECT_EQ(code, board.At(c, r)) << "cell " << c << "," << r;
+        }
+    }
+}
 
 class OrchardGameTest : public ::testing::Test {
   protected:
@@ -31,13 +41,9 @@ class OrchardGameTest : public ::testing::Test {
         view.Clear();
     }
 
-    // Every cell the view was told about shows what the well now holds.
-    void ExpectScreenShowsWell() const {
-        for (const auto& [place, code] : view.cells) {
-            EXPECT_EQ(code, state.Board.At(place.first, place.second))
-                << "cell " << place.first << "," << place.second;
-        }
-    }
+    // Every cell of the well proper drawn since the start shows what the well
+    // now holds.
+    void ExpectScreenShowsWell() const { ExpectScreenShows(view, state.Board); }
 
     RecordingView view;
     ScriptedRandom random;
@@ -405,6 +411,66 @@ TEST_F(OrchardGameTest, PauseFastFallAndAbortDriveTheTimer) {
     EXPECT_EQ(state.Board.At(4, 0), Stone);
     game.StartFastFall();
     EXPECT_FALSE(view.timer);
+}
+
+// Long random play must keep the well sound whatever the options: the floor
+// intact, only fruits left between landings, the column inside the well, and
+// the screen showing what the well holds.
+TEST(OrchardGameRandomPlayTest, KeepsTheWellSound) {
+    class SeededRandom final : public RandomSource {
+      public:
+        int Random(int range) override {
+            return std::uniform_int_distribution<int>(0, range - 1)(engine);
+        }
+        std::mt19937 engine{7};
+    } deals;
+    RecordingView view;
+    OrchardGame game(view, deals);
+    const OrchardState& state = game.State();
+    std::mt19937 player(11);
+    for (std::uint32_t alignCount = 3; alignCount <= 9; ++alignCount) {
+        game.Options() = {.StartLevel = alignCount,
+                          .AlignCount = alignCount,
+                          .JockerEnabled = true,
+                          .SoundOn = true,
+                          .ShowNext = true};
+        for (int round = 0; round < 5; ++round) {
+            game.NewGame();
+            while (game.CurrentPhase() != Phase::Lost) {
+                const std::uint32_t blocks = state.PlayedBlocks;
+                switch (player() % 5) {
+                    case 0:
+                        game.MoveLeft();
+                        break;
+                    case 1:
+                        game.MoveRight();
+                        break;
+                    case 2:
+                        game.CycleColumn();
+                        break;
+                    case 3:
+                        game.DropColumn();
+                        break;
+                    default:
+                        game.FallTick();
+                        break;
+                }
+                ASSERT_GE(state.ColumnX, 0);
+                ASSERT_LE(state.ColumnX, 112);
+                ASSERT_EQ(state.ColumnY % 16, 0);
+                for (int c = 0; c < Board::Columns; ++c) {
+                    ASSERT_EQ(state.Board.At(c, Board::FloorRow), Stone);
+                    for (int r = 0; r < Board::FloorRow && state.PlayedBlocks != blocks; ++r) {
+                        const Cell code = state.Board.At(c, r);
+                        ASSERT_TRUE(code == Empty || IsFruit(code)) << c << "," << r;
+                    }
+                }
+            }
+            ExpectScreenShows(view, state.Board);
+            game.EndGame();
+            view.Clear();
+        }
+    }
 }
 
 }  // namespace

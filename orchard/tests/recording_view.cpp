@@ -28,6 +28,17 @@ void RecordingView::DrawCell(int column, int row, Cell code) {
 void RecordingView::DrawColumn(const Column& column, int prevX, int prevY, int columnX,
                                int columnY) {
     columns.push_back({column, prevX, prevY, columnX, columnY});
+    // Like the window: a cell of the column is shown only from row -1 down.
+    for (int k = Top; k <= Bottom; ++k) {
+        if (prevY + 16 * k >= 0) {
+            cells[{prevX / 16, (prevY + 16 * k) / 16 - 1}] = Empty;
+        }
+    }
+    for (int k = Top; k <= Bottom; ++k) {
+        if (columnY + 16 * k >= 0) {
+            cells[{columnX / 16, (columnY + 16 * k) / 16 - 1}] = column[k];
+        }
+    }
     log.push_back("column");
 }
 

@@ -34,6 +34,8 @@ class RecordingView final : public OrchardView {
     // Entries like "cell 3 22 0", "column", "next", "counter Score 45",
     // "effect 1", "arm 475", "stop", "pause".
     std::vector<std::string> log;
+    // What the well looks like on screen, by (column, row): cells drawn one by
+    // one and the falling column drawn over them.
     std::map<std::pair<int, int>, Cell> cells;
     std::vector<ColumnDrawing> columns;
     std::vector<Column> nextBlocks;
