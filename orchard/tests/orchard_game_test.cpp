@@ -180,6 +180,7 @@ TEST_F(OrchardGameTest, ASidewaysMoveOverAStackLandsAtOnce) {
               "....1...\n"
               "....2...\n");
     EXPECT_EQ(state.PlayedBlocks, 1u);
+    EXPECT_FALSE(view.next) << "the next block is drawn only while it is shown";
     EXPECT_EQ(state.FallingColumn, (Column{6, 6, 7}));
     EXPECT_EQ(state.ColumnX, 48);
     EXPECT_EQ(state.ColumnY, -32);
@@ -276,8 +277,10 @@ TEST_F(OrchardGameTest, TheLuckyDrawDealsAJockerBlockOrRepeatsTheColumn) {
         game.FallTick();
     };
     options.JockerEnabled = true;
+    options.ShowNext = true;
     landWithDraw(1, {4, 5, 6});
     EXPECT_EQ(state.NextColumn, JokerColumn);
+    EXPECT_EQ(view.next, JokerColumn);
     EXPECT_TRUE(state.JokerPending);
     EXPECT_EQ(random.ranges, std::vector<int>{50});
 

@@ -42,8 +42,8 @@ void RecordingView::DrawColumn(const Column& column, int prevX, int prevY, int c
     log.push_back("column");
 }
 
-void RecordingView::DrawNextBlock(const Column& next) {
-    nextBlocks.push_back(next);
+void RecordingView::DrawNextBlock(const Column& column) {
+    next = column;
     log.push_back("next");
 }
 
@@ -68,7 +68,6 @@ void RecordingView::StopFallTimer() {
 }
 
 void RecordingView::PauseSettleStep() {
-    ++settleSteps;
     log.push_back("pause");
 }
 

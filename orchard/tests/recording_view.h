@@ -38,12 +38,12 @@ class RecordingView final : public OrchardView {
     // one and the falling column drawn over them.
     std::map<std::pair<int, int>, Cell> cells;
     std::vector<ColumnDrawing> columns;
-    std::vector<Column> nextBlocks;
+    // The next block last drawn.
+    std::optional<Column> next;
     std::map<Counter, unsigned> counters;
     std::vector<int> effects;
     // The fall timer's interval, or nothing while it is stopped.
     std::optional<int> timer;
-    int settleSteps = 0;
 };
 
 }  // namespace orchard::testing
