@@ -8,4 +8,5 @@ target_link_libraries(briko_rules_testing PUBLIC briko_rules)
 fallpack_test(briko_rules_test
   SOURCES
     BRIKOConstantes_test.cpp
+    demo_player_test.cpp
   LIBS briko_rules_testing)
