@@ -1,5 +1,6 @@
 #include "briko/demo_player.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 
@@ -177,10 +178,108 @@ bool Better(const Score& score, int landing, const Score& best, int bestLanding)
     return landing > bestLanding;
 }
 
+int ColumnHoles(ColumnBits column) {
+    const ColumnBits cells = column & kRowBits;
+    return cells != 0 ? kWellRows - std::countr_zero(column) - std::popcount(cells) : 0;
+}
+
+// The measures of a well summed over its leftmost and rightmost columns, so that
+// a trial that changes only a few columns in between is measured from those alone.
+struct Sides {
+    ColumnBits andLeft[kWellColumns + 1];   // of columns 0 to i − 1
+    ColumnBits andRight[kWellColumns + 1];  // of columns i to 11
+    ColumnBits orLeft[kWellColumns + 1];
+    ColumnBits orRight[kWellColumns + 1];
+    int holesLeft[kWellColumns + 1];
+    int holesRight[kWellColumns + 1];
+    int lowestLeft[kWellColumns + 1];
+    int lowestRight[kWellColumns + 1];
+    int highestLeft[kWellColumns + 1];
+    int highestRight[kWellColumns + 1];
+
+    explicit Sides(const Well& well) {
+        andLeft[0] = ~ColumnBits{0};
+        orLeft[0] = 0;
+        holesLeft[0] = 0;
+        lowestLeft[0] = kWellRows;
+        highestLeft[0] = 0;
+        for (int c = 0; c < kWellColumns; ++c) {
+            const ColumnBits column = well.columns[c];
+            const int top = std::countr_zero(column);
+            andLeft[c + 1] = andLeft[c] & column;
+            orLeft[c + 1] = orLeft[c] | (column & kRowBits);
+            holesLeft[c + 1] = holesLeft[c] + ColumnHoles(column);
+            lowestLeft[c + 1] = std::min(lowestLeft[c], top);
+            highestLeft[c + 1] = std::max(highestLeft[c], top);
+        }
+        andRight[kWellColumns] = ~ColumnBits{0};
+        orRight[kWellColumns] = 0;
+        holesRight[kWellColumns] = 0;
+        lowestRight[kWellColumns] = kWellRows;
+        highestRight[kWellColumns] = 0;
+        for (int c = kWellColumns - 1; c >= 0; --c) {
+            const ColumnBits column = well.columns[c];
+            const int top = std::countr_zero(column);
+            andRight[c] = andRight[c + 1] & column;
+            orRight[c] = orRight[c + 1] | (column & kRowBits);
+            holesRight[c] = holesRight[c + 1] + ColumnHoles(column);
+            lowestRight[c] = std::min(lowestRight[c + 1], top);
+            highestRight[c] = std::max(highestRight[c + 1], top);
+        }
+    }
+};
+
+// Drops shape at x onto a copy of the well and evaluates it, touching only the
+// columns the piece lands in unless rows are removed.
+Score EvaluateDrop(const Well& well, const Sides& sides, const Shape& shape, int x, int& landing) {
+    int fall = 32;
+    for (int i = 0; i < 5; ++i) {
+        const ColumnBits below = well.columns[x + shape.cellDx[i] - kWellLeft] >> shape.cellDy[i];
+        const int distance = std::countr_zero(below);
+        fall = distance < fall ? distance : fall;
+    }
+    landing = fall - 1;
+    const int first = x + shape.firstDx - kWellLeft;
+    const int last = x + shape.lastDx - kWellLeft;
+    ColumnBits changed[5];
+    ColumnBits full = sides.andLeft[first] & sides.andRight[last + 1] & kRowBits;
+    for (int c = first; c <= last; ++c) {
+        changed[c - first] = well.columns[c] | shape.bits[c - first + shape.firstDx] << landing;
+        full &= changed[c - first];
+    }
+    if ((full & ~ColumnBits{1}) != 0) {
+        Well trial = well;
+        for (int c = first; c <= last; ++c) {
+            trial.columns[c] = changed[c - first];
+        }
+        return Evaluate(trial);
+    }
+    int holes = sides.holesLeft[first] + sides.holesRight[last + 1];
+    ColumnBits any = sides.orLeft[first] | sides.orRight[last + 1];
+    int lowest = std::min(sides.lowestLeft[first], sides.lowestRight[last + 1]);
+    int highest = std::max(sides.highestLeft[first], sides.highestRight[last + 1]);
+    for (int c = 0; c <= last - first; ++c) {
+        const int top = std::countr_zero(changed[c]);
+        holes += ColumnHoles(changed[c]);
+        any |= changed[c] & kRowBits;
+        lowest = std::min(lowest, top);
+        highest = std::max(highest, top);
+    }
+    Score score{holes, any != 0 ? kWellRows - std::countr_zero(any) : 0};
+    if (highest - lowest > kSurfacePenaltyRange) {
+        score.penalty += kSurfacePenalty;
+    }
+    if ((any & kToppedOutRow) != 0) {
+        score.penalty += kToppedOutPenalty;
+    }
+    return score;
+}
+
 // The best placement of the next piece on a well that holds the current one,
 // dropped onto it. False when the next piece cannot enter at all.
 bool Reply(Well& well, int piece) {
     const ShapeSet& shapes = Shapes();
+    const Sides sides(well);
     const Shape* bestShape = nullptr;
     int bestX = 0;
     int bestLanding = 0;
@@ -195,9 +294,8 @@ bool Reply(Well& well, int piece) {
                 if (shape.repeats >= 0 || !FitsAtTop(well, shape, x)) {
                     continue;
                 }
-                Well trial = well;
-                const int landing = Drop(trial, shape, x);
-                const Score score = Evaluate(trial);
+                int landing = 0;
+                const Score score = EvaluateDrop(well, sides, shape, x, landing);
                 if (bestShape == nullptr || Better(score, landing, best, bestLanding)) {
                     bestShape = &shape;
                     bestX = x;
