@@ -9,4 +9,5 @@ fallpack_test(briko_rules_test
   SOURCES
     BRIKOConstantes_test.cpp
     demo_player_test.cpp
+    briko_game_test.cpp
   LIBS briko_rules_testing)
