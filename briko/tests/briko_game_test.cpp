@@ -415,6 +415,32 @@ TEST_F(BrikoGameTest, DemonstrationPlacementShowsTheMove) {
     EXPECT_TRUE(view.events.empty());
 }
 
+TEST_F(BrikoGameTest, DemonstrationShowsTheMirrorFirst) {
+    game.Options().DemoLoop = true;
+    game.Demo();
+    for (int tick = 0; tick < 5000; ++tick) {
+        view.Take();
+        game.Tick();
+        const int piece = game.PieceNumber();
+        if (piece < 1 || piece > 6 || view.events.size() < 9) {
+            continue;
+        }
+        // Shown unmirrored at the top, then a pause, the mirror in the chosen
+        // rotation, a pause, and the rotations from 0.
+        const std::string mirrored = Hex(PieceMask(piece, game.PieceRotation()));
+        EXPECT_EQ(view.events[3], "draw " + std::to_string(MirrorPiece(piece)) + " " +
+                                      Hex(PieceMask(MirrorPiece(piece), 0)) + At(8, -1));
+        EXPECT_EQ(view.events[5], "pause");
+        EXPECT_EQ(view.events[6], "draw " + std::to_string(piece) + " " + mirrored + At(8, -1));
+        EXPECT_EQ(view.events[7], "pause");
+        EXPECT_EQ(view.events[8], "erase " + mirrored + At(8, -1));
+        EXPECT_EQ(view.events[9],
+                  "draw " + std::to_string(piece) + " " + Hex(PieceMask(piece, 0)) + At(8, -1));
+        return;
+    }
+    FAIL() << "no mirrored move in 5000 placements";
+}
+
 TEST_F(BrikoGameTest, DemonstrationClearsFourRowsWithoutABeep) {
     game.Options().SoundOn = true;
     game.Options().StartRows = 4;

@@ -10,4 +10,6 @@ fallpack_test(briko_rules_test
     BRIKOConstantes_test.cpp
     demo_player_test.cpp
     briko_game_test.cpp
+    demo_stats_test.cpp
+    real48_test.cpp
   LIBS briko_rules_testing)
