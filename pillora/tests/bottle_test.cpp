@@ -335,5 +335,110 @@ TEST(BottleTest, VirusesSwapFramesAndCountInBothFrames) {
     EXPECT_TRUE(rig.bottle.NoGame());
 }
 
+// What is wrong with a bottle between two steps, or "" when nothing is: every
+// half has its partner where its shape says, no flash code is stored, the
+// floor is whole and nothing hangs in the air.
+std::string Fault(const Bottle& bottle) {
+    for (int column = 0; column < 8; ++column) {
+        if (bottle.At(column, 24) != kIdle) {
+            return "floor broken in column " + std::to_string(column);
+        }
+    }
+    for (int column = 0; column < 8; ++column) {
+        for (int row = -2; row < 24; ++row) {
+            const Cell code = bottle.At(column, row);
+            const auto at = [&](int dc, int dr) {
+                return KindOf(bottle.At(column + dc, row + dr));
+            };
+            const auto held = [&](int dc) { return bottle.At(column + dc, row + 1) != kEmpty; };
+            const std::string where = " at " + std::to_string(column) + "," + std::to_string(row);
+            bool ok = true;
+            switch (KindOf(code)) {
+                case Kind::PartnerAbove:
+                    ok = at(0, -1) == Kind::PartnerBelow && held(0);
+                    break;
+                case Kind::PartnerBelow:
+                    ok = at(0, 1) == Kind::PartnerAbove && bottle.At(column, row + 1) != kIdle;
+                    break;
+                case Kind::PartnerRight:
+                    ok = at(1, 0) == Kind::PartnerLeft && (held(0) || held(1));
+                    break;
+                case Kind::PartnerLeft:
+                    ok = at(-1, 0) == Kind::PartnerRight;
+                    break;
+                case Kind::Single:
+                    ok = held(0);
+                    break;
+                case Kind::Destroyed:
+                    ok = false;
+                    break;
+                default:
+                    break;
+            }
+            if (!ok) {
+                return "bad cell " + std::to_string(code) + where;
+            }
+        }
+    }
+    return "";
+}
+
+// Whole games played by random keys: after every call the bottle is sound,
+// the screen shows the bottle with the capsule over it, the virus counter is
+// right and the fall timer runs.
+TEST(BottleTest, HeadlessGamesKeepBottleAndScreenInStep) {
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        RecordingView view;
+        ClockRandom random(seed);
+        Bottle bottle(view, random);
+        view.Watch(&bottle);
+        bottle.SetAlignCount(3 + static_cast<int>(seed % 4));
+        bottle.SetSinglesSlide(seed % 2 == 1);
+        bottle.StartGame(static_cast<int>(seed % 3), 1 + static_cast<int>(seed % 6), 500);
+        ClockRandom keys(seed * 7919);
+        int landings = 0;
+        for (int action = 0; action < 20000 && !bottle.NoGame(); ++action) {
+            view.Clear();
+            switch (keys.Random(12)) {
+                case 0:
+                    bottle.MoveLeft();
+                    break;
+                case 1:
+                    bottle.MoveRight();
+                    break;
+                case 2:
+                    bottle.Rotate();
+                    break;
+                case 3:
+                    bottle.Drop();
+                    break;
+                default:
+                    bottle.FallStep();
+                    break;
+            }
+            landings += view.Count("played");
+            ASSERT_EQ(Fault(bottle), "");
+            ASSERT_TRUE(view.TimerRunning());
+            ASSERT_EQ(view.Events().back(), "viruses " + std::to_string(bottle.CountViruses()));
+            const FallingCapsule& capsule = bottle.Current();
+            for (int column = 0; column < 8; ++column) {
+                for (int row = 0; row < 24; ++row) {
+                    Cell expected = bottle.At(column, row);
+                    for (const Tile& half : bottle.CapsuleTiles()) {
+                        if (capsule.row >= -1 && half.column == column && half.row == row) {
+                            expected = half.code;
+                        }
+                    }
+                    ASSERT_EQ(view.Screen(column, row), expected) << column << "," << row;
+                }
+            }
+        }
+        EXPECT_TRUE(bottle.NoGame()) << "random keys lose a game in the end";
+        EXPECT_EQ(bottle.PlayedCapsules(), landings);
+        EXPECT_GT(landings, 10);
+    }
+}
+
 }  // namespace
 }  // namespace pillora::testing
