@@ -32,7 +32,7 @@ std::string EmptyRows(int rows) {
     return text;
 }
 
-TEST(ResolveTest, RunOfFiveWithThreeAlignedScoresEachWindow) {
+TEST(PilloraResolveTest, RunOfFiveWithThreeAlignedScoresEachWindow) {
     Resolved r(R"(
         R> C< .. .. .. .. .. ..
         R> Y< .. .. .. .. .. ..
@@ -61,7 +61,7 @@ TEST(ResolveTest, RunOfFiveWithThreeAlignedScoresEachWindow) {
     EXPECT_TRUE(r.rig.random.Ranges().empty()) << "no draws while singles do not slide";
 }
 
-TEST(ResolveTest, PiecesThatFallIntoALineAreRemovedInTheSameResolve) {
+TEST(PilloraResolveTest, PiecesThatFallIntoALineAreRemovedInTheSameResolve) {
     Resolved r(R"(
         Yo .. .. .. .. .. .. ..
         Ro .. .. .. .. .. .. ..
@@ -77,7 +77,7 @@ TEST(ResolveTest, PiecesThatFallIntoALineAreRemovedInTheSameResolve) {
     EXPECT_EQ(r.rig.view.Count("effect 1"), 2);
 }
 
-TEST(ResolveTest, VirusesHoldTheirPlaceAndPairsFallWhole) {
+TEST(PilloraResolveTest, VirusesHoldTheirPlaceAndPairsFallWhole) {
     Resolved r(R"(
         .. .. Ro .. .. Mv .. ..
         .. .. G* .. .. M^ .. ..
@@ -96,7 +96,7 @@ TEST(ResolveTest, VirusesHoldTheirPlaceAndPairsFallWhole) {
         .. .. .. .. .. M^ .. ..)"));
 }
 
-TEST(ResolveTest, LyingPairsGoWholeOrHangOnOneSide) {
+TEST(PilloraResolveTest, LyingPairsGoWholeOrHangOnOneSide) {
     // Both halves of R> R< are in the run and leave nothing; M> C< keeps its
     // place on its right half; Y> G< falls until one half finds support.
     Resolved r(R"(
@@ -111,7 +111,7 @@ TEST(ResolveTest, LyingPairsGoWholeOrHangOnOneSide) {
         .. C* .. .. .. Go .. Y*)"));
 }
 
-TEST(ResolveTest, EveryDirectionScoresItsOwnBonus) {
+TEST(PilloraResolveTest, EveryDirectionScoresItsOwnBonus) {
     // A falling diagonal of 4 and a rising one of 5, all viruses.
     Resolved diagonals(R"(
         M* .. .. .. .. .. .. G*
@@ -134,7 +134,7 @@ TEST(ResolveTest, EveryDirectionScoresItsOwnBonus) {
     EXPECT_EQ(cross.Rows(4), Normal(EmptyRows(3) + "............C*C*"));
 }
 
-TEST(ResolveTest, LongRunLengthsLeaveOnlyTheDirectionsThatFit) {
+TEST(PilloraResolveTest, LongRunLengthsLeaveOnlyTheDirectionsThatFit) {
     std::string column;
     for (int row = 0; row < 9; ++row) {
         column += row == 8 ? "R* G* G* G* G* G* G* G*\n" : "Ro .. .. .. .. .. .. ..\n";
@@ -149,7 +149,7 @@ TEST(ResolveTest, LongRunLengthsLeaveOnlyTheDirectionsThatFit) {
     EXPECT_EQ(eight.Score(), 15);
 }
 
-TEST(ResolveTest, TheFloorNeverEndsARun) {
+TEST(PilloraResolveTest, TheFloorNeverEndsARun) {
     Resolved r(R"(
         .. .. .. .. .. .. .. Cv
         .. .. .. .. .. .. .. C^
@@ -162,7 +162,7 @@ TEST(ResolveTest, TheFloorNeverEndsARun) {
     EXPECT_EQ(r.Rows(3), EmptyRows(3));
 }
 
-TEST(ResolveTest, SinglesSlideOnTheirDrawsUntilNoneMoves) {
+TEST(PilloraResolveTest, SinglesSlideOnTheirDrawsUntilNoneMoves) {
     // Row by row from the top, one draw for each single: 1 is left, 2 right.
     Resolved r(R"(
         .. Ro .. .. .. .. .. ..
@@ -188,7 +188,7 @@ TEST(ResolveTest, SinglesSlideOnTheirDrawsUntilNoneMoves) {
     EXPECT_EQ(blocked.rig.random.Ranges().size(), 2u);
 }
 
-TEST(ResolveTest, SettleBringsEveryPieceToRestInOneScan) {
+TEST(PilloraResolveTest, SettleBringsEveryPieceToRestInOneScan) {
     Rig rig;
     rig.Start(1, 1);
     Load(rig.bottle, R"(
