@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace kit {
+
+// The default name of the high-score name box: the user's full name from the
+// password database (its first comma-separated field), else the login name,
+// else "Player".
+std::string RegisteredOwnerName();
+
+}  // namespace kit
