@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+
+namespace kit {
+
+// The playing time of a Standard MIDI File in milliseconds: the time of its last
+// event (normally the end-of-track mark) over every track, following the tempo
+// changes. Nothing for a file that is not MIDI or is cut short.
+std::optional<std::int64_t> midiLengthMs(std::span<const std::uint8_t> bytes);
+std::optional<std::int64_t> midiFileLengthMs(const std::filesystem::path& file);
+
+}  // namespace kit
