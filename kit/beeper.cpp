@@ -14,6 +14,10 @@ void setBeeper(Beeper* beeper) {
     installed() = beeper;
 }
 
+Beeper* currentBeeper() {
+    return installed();
+}
+
 void beep(BeepSound sound) {
     if (Beeper* beeper = installed())
         beeper->beep(sound);

@@ -18,6 +18,9 @@ class Beeper {
 // back the silent one.
 void setBeeper(Beeper* beeper);
 
+// The installed beeper, or nullptr while beeps are silent.
+Beeper* currentBeeper();
+
 // Sounds a beep through the installed beeper.
 void beep(BeepSound sound);
 
