@@ -1,0 +1,18 @@
+#include "pillora/random_source.h"
+
+#include <chrono>
+
+namespace pillora {
+
+ClockRandom::ClockRandom()
+    : engine_(static_cast<unsigned>(
+          std::chrono::high_resolution_clock::now().time_since_epoch().count())) {}
+
+int ClockRandom::Random(int range) {
+    if (range <= 1) {
+        return 0;
+    }
+    return std::uniform_int_distribution<int>(0, range - 1)(engine_);
+}
+
+}  // namespace pillora

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace briko_art {
+
+// The block tile sheet: 16 join codes across, 45 rows down (nine colours for
+// each of the five designs), 16 × 16 pixels a tile.
+QImage tileSheet();
+
+// A word as a picture for the side panel, drawn in the given block colour.
+QImage caption(int width, const QString& word, int colour);
+
+// The picture in the middle of the side panel.
+QImage decoration();
+
+// The banner across the top of the options window.
+QImage optionsBanner();
+
+// The keys and joystick moves of the game.
+QImage controls();
+
+// The picture of the about window.
+QImage about();
+
+// The program icon, `size` pixels square.
+QImage icon(int size);
+
+}  // namespace briko_art
