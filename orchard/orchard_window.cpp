@@ -237,12 +237,14 @@ void TTOrchardMainWindow::ShowGameMenus(bool gameRunning) {
 // ---- Close --------------------------------------------------------------------
 
 void TTOrchardMainWindow::closeEvent(QCloseEvent* event) {
-    // Bye: the about window first, unless the settings hide it; never refused.
+    // Bye: never refused. A game still running stops here, so that it cannot
+    // end behind the about window with a message and the high-score table.
+    fallTimer_.stop();
+    Joystick1.Deactivate();
     if (aboutWindow_ != nullptr && !kit::OrchardHidesAboutBox()) {
         aboutWindow_->Setup(frameGeometry());
         aboutWindow_->exec();
     }
-    fallTimer_.stop();
     event->accept();
 }
 

@@ -330,6 +330,7 @@ TEST(OrchardMainWindow, ClosingShowsTheAboutWindowUnlessHidden) {
         QTest::keyClick(&windows.main, Qt::Key_F2);  // closing is never refused, not even in a game
         windows.main.close();
         EXPECT_FALSE(windows.main.isVisible());
+        EXPECT_FALSE(windows.main.FallTimer().isActive());
         if (hidden)
             EXPECT_TRUE(closer.Seen().empty());
         else
