@@ -1,0 +1,24 @@
+// BRIKO: the program creates its windows once, the main window first, and
+// runs until the main window closes.
+#include "briko/about_window.h"
+#include "briko/controls_window.h"
+#include "briko/main_window.h"
+#include "briko/options_window.h"
+#include "kit/application.h"
+#include "kit/audio.h"
+#include "kit/briko_best_window.h"
+
+int main(int argc, char** argv) {
+    kit::Application app(argc, argv, QStringLiteral("Brikoline for Windows 95"));
+    kit::AudioSession audio;
+
+    TBrikoMainWindow mainWindow;
+    TBRIKOOptionsWindow optionsWindow;
+    kit::TBRIKOBestWindow bestWindow;
+    TBRIKOAboutBoxWindow aboutWindow;
+    TBRIKOControls controlsWindow;
+    mainWindow.SetWindows({&optionsWindow, &bestWindow, &aboutWindow, &controlsWindow});
+
+    mainWindow.show();
+    return app.exec();
+}
