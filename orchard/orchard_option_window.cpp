@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "kit/message_box.h"
+#include "orchard/form_font.h"
 #include "orchard/orchard_window.h"
 
 namespace orchard {
@@ -20,6 +21,7 @@ constexpr int kMaxLevel = 10;
 
 TTOrchardOptionWindow::TTOrchardOptionWindow(QWidget* parent) : QDialog(parent) {
     ui_.setupUi(this);
+    setFont(formFont());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint);
     setFixedSize(size());

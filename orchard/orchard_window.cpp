@@ -1,7 +1,7 @@
 #include "orchard/orchard_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
@@ -15,14 +15,13 @@
 #include "kit/orchard_best_window.h"
 #include "kit/settings.h"
 #include "kit/sound_effect.h"
+#include "orchard/form_font.h"
 #include "orchard/orchard_about_window.h"
 #include "orchard/orchard_option_window.h"
 #include "orchard/well_geometry.h"
 
 namespace orchard {
 namespace {
-
-constexpr int kFallTimerFast = 1;
 
 QPoint framePosition(const QWidget* frame) {
     return frame->geometry().topLeft();
@@ -33,6 +32,7 @@ QPoint framePosition(const QWidget* frame) {
 TTOrchardMainWindow::TTOrchardMainWindow(QWidget* parent, RandomSource* random)
     : QMainWindow(parent), MediaPlayer1(kit::MusicTitle::Orchard), Joystick1(this) {
     ui_.setupUi(this);
+    setFont(formFont());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
