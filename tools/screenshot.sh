@@ -45,6 +45,7 @@ mkdir -p "$scratch/config" "$scratch/runtime" "$scratch/play"
 chmod 0700 "$scratch/runtime"
 # The game runs in a copy of its folder, so its high-score file is a fresh one.
 cp -a "$root/build/bin/." "$scratch/play/"
+rm -f "$scratch/play/"*HighScores97
 
 cat >"$scratch/shoot.sh" <<'INNER'
 #!/usr/bin/env bash
