@@ -1,11 +1,5 @@
 # Orchard's windows (orchard_window) and the program (orchard).
 
-# The windows need the kit's counters, settings and high-score window.
-if(NOT EXISTS ${CMAKE_SOURCE_DIR}/kit/storage.cmake)
-  message(STATUS "Orchard's windows wait for the kit's storage fragment")
-  return()
-endif()
-
 # The tile sets, pictures and icons are painted by tools/orchard_art at build time.
 set(orchard_art_dir ${CMAKE_CURRENT_BINARY_DIR}/art)
 set(orchard_art_names

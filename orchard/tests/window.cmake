@@ -1,7 +1,4 @@
 # Orchard's windows, driven offscreen.
-if(NOT TARGET orchard_window)
-  return()
-endif()
 fallpack_test(orchard_window_test QT
   SOURCES
     window_harness.cpp
