@@ -4,6 +4,7 @@
 FALLPACK_PACKAGES=(
   qt6-base-dev qt6-svg-dev libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev fonts-dejavu-core
+  fonts-dejavu-extra
 )
 
 fallpack_install_packages() {

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# tools/screenshot.sh [--wait S] [--keys "K1 K2 ..."] [--settle S] GAME [OUTPUT.png]
+# tools/screenshot.sh [--wait S] [--keys "K1 K2 ..."] [--gap S] [--settle S] GAME [OUTPUT.png]
 #
 # Starts GAME (orchard, briko or pillora) from build/bin on a virtual X display,
 # with a fresh settings folder and high-score folder so that nothing of the
 # player's own is read or written, waits S seconds (default 2) for the window,
 # optionally types the keys (xdotool names: F2, Left, space, ...) one by one,
-# waits --settle seconds more (default 1), and saves a PNG of the game window
+# --gap seconds apart (default 0.15), waits --settle seconds more (default 1),
+# and saves a PNG of the game window
 # into docs/GAME.png or OUTPUT.png. Needs xvfb, xauth, xdotool and imagemagick;
 # build the game first (./run or cmake --build build).
 set -euo pipefail
@@ -14,16 +15,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 wait_seconds=2
 settle_seconds=1
 keys=""
+gap_seconds=0.15
 while [ $# -gt 0 ]; do
   case "$1" in
     --wait) wait_seconds=$2; shift 2 ;;
     --keys) keys=$2; shift 2 ;;
+    --gap) gap_seconds=$2; shift 2 ;;
     --settle) settle_seconds=$2; shift 2 ;;
-    -h | --help) sed -n '2,11p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,12p' "$0"; exit 0 ;;
     *) break ;;
   esac
 done
-game=${1:?usage: tools/screenshot.sh [--wait S] [--keys "..."] [--settle S] GAME [OUTPUT.png]}
+game=${1:?usage: tools/screenshot.sh [--wait S] [--keys "..."] [--gap S] [--settle S] GAME [OUTPUT.png]}
 output=${2:-$root/docs/$game.png}
 case "$output" in /*) ;; *) output=$PWD/$output ;; esac
 
@@ -42,6 +45,7 @@ mkdir -p "$scratch/config" "$scratch/runtime" "$scratch/play"
 chmod 0700 "$scratch/runtime"
 # The game runs in a copy of its folder, so its high-score file is a fresh one.
 cp -a "$root/build/bin/." "$scratch/play/"
+rm -f "$scratch/play/"*HighScores97
 
 cat >"$scratch/shoot.sh" <<'INNER'
 #!/usr/bin/env bash
@@ -55,7 +59,7 @@ if [ -n "$KEYS" ]; then
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   for key in $KEYS; do
     xdotool key --window "$window" --clearmodifiers "$key"
-    sleep 0.15
+    sleep "$GAP"
   done
 fi
 sleep "$SETTLE"
@@ -69,7 +73,7 @@ mkdir -p "$(dirname "$output")"
 env -u WAYLAND_DISPLAY \
   XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime" \
   QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
-  PLAY="$scratch/play" GAME="$game" WAIT="$wait_seconds" SETTLE="$settle_seconds" \
+  PLAY="$scratch/play" GAME="$game" WAIT="$wait_seconds" SETTLE="$settle_seconds" GAP="$gap_seconds" \
   KEYS="$keys" OUTPUT="$output" \
   xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" "$scratch/shoot.sh"
 echo "screenshot: $output"

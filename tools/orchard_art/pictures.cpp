@@ -255,6 +255,28 @@ QImage aboutPicture() {
     p.setBrush(clothShade);
     p.drawPath(cloth);
 
+    // An earthenware jug in the shadow at the left.
+    QPainterPath jug;
+    jug.moveTo(30, 70);
+    jug.lineTo(52, 70);
+    jug.cubicTo(50, 84, 70, 100, 68, 124);
+    jug.cubicTo(66, 142, 60, 150, 41, 150);
+    jug.cubicTo(22, 150, 16, 142, 14, 124);
+    jug.cubicTo(12, 100, 32, 84, 30, 70);
+    jug.closeSubpath();
+    QLinearGradient jugShade(14, 0, 68, 0);
+    jugShade.setColorAt(0, QColor(70, 35, 15));
+    jugShade.setColorAt(0.35, QColor(165, 85, 40));
+    jugShade.setColorAt(1, QColor(45, 22, 10));
+    p.setPen(QPen(QColor(30, 15, 5), 1.2));
+    p.setBrush(jugShade);
+    p.drawPath(jug);
+    p.setBrush(QColor(40, 20, 8));
+    p.drawEllipse(QRectF(29, 67, 24, 6));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(120, 60, 28), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(56, 80, 20, 34), -80 * 16, 170 * 16);
+
     // The bowl.
     QPainterPath bowl;
     bowl.moveTo(70, 118);

@@ -1,0 +1,21 @@
+// Orchard: the windows are created once, the main window first, and live until it closes.
+#include "kit/application.h"
+#include "kit/audio.h"
+#include "kit/orchard_best_window.h"
+#include "orchard/orchard_about_window.h"
+#include "orchard/orchard_option_window.h"
+#include "orchard/orchard_window.h"
+
+int main(int argc, char** argv) {
+    kit::Application app(argc, argv, QStringLiteral("Orchard for Windows 95"));
+    kit::AudioSession audio;
+
+    orchard::TTOrchardMainWindow mainWindow;
+    kit::TOrchardBestWindow bestWindow(&mainWindow);
+    orchard::TTOrchardOptionWindow optionWindow(&mainWindow);
+    orchard::TOrchardAboutWindow aboutWindow(&mainWindow);
+    mainWindow.AttachWindows(bestWindow, optionWindow, aboutWindow);
+
+    mainWindow.show();
+    return app.exec();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+
+#include "orchard/ui_TOrchardAboutWindow.h"
+
+namespace orchard {
+
+// The picture shown as the program closes. A click on it or any key closes it.
+class TOrchardAboutWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit TOrchardAboutWindow(QWidget* parent = nullptr);
+
+    // Called before each showing with the main window's frame.
+    void Setup(const QRect& mainWindowRect);
+
+  public slots:
+    void Bye();
+    void Exit();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void SetupWindow();
+
+    Ui::TOrchardAboutWindow ui_;
+    QRect mainWindowRect_;
+};
+
+}  // namespace orchard
