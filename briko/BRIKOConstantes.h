@@ -41,10 +41,44 @@ constexpr int BoxBit(int dx, int dy) {
     return 5 * dx + dy;
 }
 
-// Builds the 72 masks, entry 4·piece + rotation; each rotation step turns the
-// piece a quarter turn counter-clockwise on screen.
-std::array<ShapeMask, 4 * kPieceCount> FillShapeTable();
-extern const std::array<ShapeMask, 4 * kPieceCount> ShapeTable;
+namespace detail {
+// The box cells of every piece in rotations 0 to 3, as bit indexes 5·dx + dy.
+inline constexpr std::uint8_t kShapeCells[4 * kPieceCount][5] = {
+    {6, 11, 12, 13, 16},  {6, 7, 8, 12, 17},    {8, 11, 12, 13, 18},  {7, 12, 16, 17, 18},
+    {6, 7, 12, 17, 18},   {8, 11, 12, 13, 16},  {6, 7, 12, 17, 18},   {8, 11, 12, 13, 16},
+    {2, 7, 12, 17, 18},   {11, 12, 13, 14, 16}, {6, 7, 12, 17, 22},   {8, 10, 11, 12, 13},
+    {7, 8, 12, 13, 17},   {6, 7, 8, 12, 13},    {8, 12, 13, 17, 18},  {6, 7, 11, 12, 13},
+    {6, 11, 12, 13, 17},  {7, 8, 11, 12, 17},   {7, 11, 12, 13, 18},  {7, 12, 13, 16, 17},
+    {2, 7, 12, 13, 17},   {11, 12, 13, 14, 17}, {7, 11, 12, 17, 22},  {7, 10, 11, 12, 13},
+    {2, 7, 11, 12, 16},   {6, 7, 12, 13, 14},   {3, 7, 8, 12, 17},    {6, 7, 8, 13, 14},
+    {7, 8, 12, 16, 17},   {6, 11, 12, 13, 18},  {7, 8, 12, 16, 17},   {6, 11, 12, 13, 18},
+    {2, 7, 12, 16, 17},   {6, 11, 12, 13, 14},  {7, 8, 12, 17, 22},   {10, 11, 12, 13, 18},
+    {7, 8, 12, 13, 18},   {7, 8, 11, 12, 13},   {7, 12, 13, 17, 18},  {6, 7, 8, 11, 12},
+    {8, 11, 12, 13, 17},  {7, 11, 12, 17, 18},  {7, 11, 12, 13, 16},  {6, 7, 12, 13, 17},
+    {2, 7, 11, 12, 17},   {7, 11, 12, 13, 14},  {7, 12, 13, 17, 22},  {10, 11, 12, 13, 17},
+    {1, 6, 11, 12, 17},   {7, 8, 9, 11, 12},    {2, 7, 8, 13, 18},    {8, 9, 11, 12, 13},
+    {7, 8, 12, 17, 18},   {11, 12, 13, 16, 18}, {6, 7, 12, 16, 17},   {6, 8, 11, 12, 13},
+    {6, 11, 12, 17, 18},  {7, 8, 11, 12, 16},   {6, 7, 12, 13, 18},   {8, 12, 13, 16, 17},
+    {6, 7, 8, 11, 16},    {6, 7, 8, 13, 18},    {8, 13, 16, 17, 18},  {6, 11, 16, 17, 18},
+    {10, 11, 12, 13, 14}, {2, 7, 12, 17, 22},   {10, 11, 12, 13, 14}, {2, 7, 12, 17, 22},
+    {7, 11, 12, 13, 17},  {7, 11, 12, 13, 17},  {7, 11, 12, 13, 17},  {7, 11, 12, 13, 17},
+};
+}  // namespace detail
+
+// Builds the 72 masks, entry 4·piece + rotation, from the cells above; each
+// rotation step turns the piece a quarter turn counter-clockwise on screen.
+constexpr std::array<ShapeMask, 4 * kPieceCount> FillShapeTable() {
+    std::array<ShapeMask, 4 * kPieceCount> table{};
+    for (int entry = 0; entry < 4 * kPieceCount; ++entry) {
+        for (int bit : detail::kShapeCells[entry]) {
+            table[entry] += 1u << bit;
+        }
+    }
+    return table;
+}
+
+// Built at compile time, so it is ready before anything runs.
+inline constexpr std::array<ShapeMask, 4 * kPieceCount> ShapeTable = FillShapeTable();
 
 inline ShapeMask PieceMask(int piece, int rotation) {
     return ShapeTable[4 * piece + rotation];

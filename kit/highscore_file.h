@@ -59,10 +59,4 @@ class HighScoreFile {
     std::string lastError_;
 };
 
-// Replaces `path` with `bytes`: a temporary file in the same folder, written,
-// flushed and synced, then renamed over the old one. On failure the old file
-// is left as it was and `error` (when given) says why.
-bool replaceFileAtomically(const std::filesystem::path& path,
-                           const std::vector<std::uint8_t>& bytes, std::string* error = nullptr);
-
 }  // namespace kit

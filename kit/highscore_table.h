@@ -32,9 +32,6 @@ const char* highScoreFileName(Program program);
 std::size_t highScoreRecordSize(Program program);
 std::size_t highScoreFileSize(Program program);
 
-// Cuts a name to `maxBytes` without splitting a UTF-8 character.
-std::string cutUtf8(std::string_view text, std::size_t maxBytes);
-
 // The five best scores, best first. Scores never increase down the table.
 class HighScoreTable {
   public:

@@ -9,4 +9,8 @@ namespace kit {
 // else "Player".
 std::string RegisteredOwnerName();
 
+// The choice itself, from a password-database full-name field and a login
+// name (either may be null).
+std::string ownerNameFrom(const char* fullNameField, const char* login);
+
 }  // namespace kit

@@ -91,28 +91,28 @@ LineSearch SearchLines(const Board& board, int n, CellSet& marks) {
     LineSearch result;
     constexpr Direction directions[] = {Direction::Down, Direction::Right, Direction::DownRight,
                                         Direction::UpRight};
-    for (Cell kind = FirstKind; kind <= LastKind; ++kind) {
-        for (Direction direction : directions) {
-            const Step step = StepOf(direction);
-            const Range rows = StartRows(direction, n);
-            for (int c = 0; c <= LastStartColumn(direction, n); ++c) {
-                for (int r = rows.first; rows.step > 0 ? r <= rows.last : r >= rows.last;
-                     r += rows.step) {
-                    if (!CheckAligned(board, direction, n, kind, c, r)) {
-                        continue;
-                    }
-                    // Out-of-grid probes read as Stone, so the walk stops at every edge.
-                    int length = n;
-                    while (board.At(c + length * step.dc, r + length * step.dr) == kind) {
-                        ++length;
-                    }
-                    for (int i = 0; i < length; ++i) {
-                        marks.Mark(c + i * step.dc, r + i * step.dr);
-                    }
-                    result.found = true;
-                    result.points +=
-                        static_cast<std::uint32_t>((length - n + 1) * PointsOf(direction));
+    // Only the kind in the start cell can start a line there, so each start
+    // is checked once instead of once per kind.
+    for (Direction direction : directions) {
+        const Step step = StepOf(direction);
+        const Range rows = StartRows(direction, n);
+        for (int c = 0; c <= LastStartColumn(direction, n); ++c) {
+            for (int r = rows.first; rows.step > 0 ? r <= rows.last : r >= rows.last;
+                 r += rows.step) {
+                const Cell kind = board.At(c, r);
+                if (!IsFruit(kind) || !CheckAligned(board, direction, n, kind, c, r)) {
+                    continue;
                 }
+                // Out-of-grid probes read as Stone, so the walk stops at every edge.
+                int length = n;
+                while (board.At(c + length * step.dc, r + length * step.dr) == kind) {
+                    ++length;
+                }
+                for (int i = 0; i < length; ++i) {
+                    marks.Mark(c + i * step.dc, r + i * step.dr);
+                }
+                result.found = true;
+                result.points += static_cast<std::uint32_t>((length - n + 1) * PointsOf(direction));
             }
         }
     }

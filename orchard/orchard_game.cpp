@@ -12,7 +12,7 @@ constexpr int StartX = 48;     // column 3
 constexpr int NewGameY = -48;  // middle row -3, one row above a dealt column
 constexpr int DealtY = -32;    // middle row -2: rows -3 to -1
 constexpr int RightmostX = (Board::Columns - 1) * CellSize;
-constexpr int LowestY = 336;  // below this the bottom fruit is above row 23
+constexpr int LowestY = 336;  // past this the bottom fruit is in row 23, on the floor
 constexpr int LastWellRow = Board::FloorRow - 1;
 constexpr int JokerOdds = 50;  // one draw in this many may bring a jocker block
 constexpr int PointsPerLevel = 500;
@@ -26,6 +26,16 @@ OrchardGame::OrchardGame(OrchardView& view)
 OrchardGame::OrchardGame(OrchardView& view, RandomSource& random) : view_(view), random_(random) {}
 
 OrchardGame::~OrchardGame() = default;
+
+Phase OrchardGame::CurrentPhase() const {
+    if (lost_) {
+        return Phase::Lost;
+    }
+    if (state_.NoGame) {
+        return Phase::Idle;
+    }
+    return state_.Paused ? Phase::Paused : Phase::Running;
+}
 
 int OrchardGame::FallInterval() const {
     return std::max(0, int{state_.DeltaT} - int{state_.SpeedUp});
@@ -43,6 +53,7 @@ void OrchardGame::NewGame(int deltaT) {
     state_.FallingColumn = DealColumn();
     state_.NoGame = false;
     state_.Paused = false;
+    lost_ = false;
     // A block left pending by the last game is gone with its well.
     state_.JokerPending = false;
     state_.PlayedBlocks = 0;
@@ -85,6 +96,7 @@ void OrchardGame::AbortGame() {
 }
 
 void OrchardGame::ResetToIdle() {
+    lost_ = false;
     state_.NoGame = true;
     state_.Paused = false;
     state_.Board.FillRows(0, Board::FloorRow, Stone);
@@ -133,8 +145,8 @@ void OrchardGame::MoveLeft() {
     if (state_.NoGame) {
         return;
     }
-    // Just under the dealing rows the column may always go left: nothing
-    // there can be in its way in a well that is still in play.
+    // Just under the dealing rows a move left is not checked against the
+    // cells beside the column; those rows are normally empty.
     if (MiddleRow() == -2 && state_.ColumnX >= CellSize) {
         state_.ColumnX -= CellSize;
     } else if (ColumnFits(CurrentColumn() - 1)) {
@@ -192,6 +204,7 @@ void OrchardGame::StepColumn() {
     for (int column = 0; column < Board::Columns; ++column) {
         if (!state_.Board.IsEmpty(column, 0)) {
             state_.NoGame = true;
+            lost_ = true;
             break;
         }
     }
@@ -231,6 +244,7 @@ void OrchardGame::LandColumn() {
 void OrchardGame::EliminateAligned() {
     view_.StopFallTimer();
     Board& board = state_.Board;
+    // The options keep the count to 3..9; a hand-made 0 must still mean a line.
     const int n = static_cast<int>(std::clamp<std::uint32_t>(options_.AlignCount, 1, Board::Rows));
     for (;;) {
         CellSet marks;

@@ -10,6 +10,10 @@
 
 namespace orchard {
 
+// Where a game stands, for the window's menus and timer ticks. Lost lasts from
+// the landing that overflows the well to the next tick, which calls EndGame.
+enum class Phase { Idle, Running, Paused, Lost };
+
 // The whole of Orchard's play, apart from any window: the well, the falling
 // and next columns, moves, landing, elimination with its cascades, the jocker
 // block, scoring, levels and fall speed, and the end of a game. The window
@@ -33,6 +37,7 @@ class OrchardGame {
     // Edited in place by the options window while no game runs.
     OrchardOptions& Options() { return options_; }
     const OrchardOptions& Options() const { return options_; }
+    Phase CurrentPhase() const;
 
     // Game flow. A new game starts only while NoGame is set; deltaT is the
     // settings value "DeltaT" (kept to 16 bits). The window repaints after it.
@@ -90,6 +95,7 @@ class OrchardGame {
     RandomSource& random_;
     OrchardState state_;
     OrchardOptions options_;
+    bool lost_ = false;
 };
 
 }  // namespace orchard

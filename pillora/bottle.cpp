@@ -69,7 +69,7 @@ void Bottle::PlaceViruses(int count) {
     const int target = std::min(count, freeCells);
     // With one free cell left a miss has a chance of 143 in 144; this many in a
     // row only happens with a broken source, and then the first free cell is taken.
-    constexpr int kMaxMisses = 100000;
+    constexpr int kMaxMisses = 10000;
     int misses = 0;
     for (int placed = 0; placed < target;) {
         int column = Draw(Grid::kColumns);

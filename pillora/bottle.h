@@ -93,7 +93,8 @@ class Bottle {
     Cell At(int column, int row) const { return grid_.At(column, row); }
     const Grid& Cells() const { return grid_; }
     const FallingCapsule& Current() const { return capsule_; }
-    // The capsule's tiles as DrawCapsule draws them; for painting the window.
+    // The capsule's two halves with their codes, for painting the window; like
+    // DrawCapsule, paint them only from top row −1 on.
     std::array<Tile, 2> CapsuleTiles() const { return capsule_.Halves(); }
     int NextNumber() const { return nextNumber_; }
     // The preview: the next capsule's codes, first on top; (41, 41) when idle.
@@ -118,13 +119,17 @@ class Bottle {
 
   private:
     void FirstFreeVirusCell(int& column, int& row) const;
+    // Whether the capsule has something under it where it is now.
     bool Rests() const;
     void WriteCapsule();
+    // Resolve, score, level, next capsule, timer.
     void AfterLanding();
-    void NewCapsule();
+    // A draw from the source, forced into 0 to range − 1.
     int Draw(int range);
+    // Draws a cell, except in the hidden row −2.
     void Show(int column, int row, Cell code);
     void SetAndShow(int column, int row, Cell code);
+    // One search, flash and settle; whether anything was removed.
     bool SearchPass();
     void SearchDirection(int dc, int dr, int bonus);
     void TakeRun(int column, int row, int dc, int dr, int colour, int bonus);
