@@ -576,7 +576,8 @@ TEST(BrikoMainWindow, OptionsOkAppliesAndCancelLeavesTheSettings) {
     EXPECT_EQ(window.BlockDesign(), 2);
 
     // Options open only while no game runs.
-    QTest::keyClick(&window, Qt::Key_F2);
+    Action(program, "New1")->trigger();
+    ASSERT_TRUE(window.Game().PlayerGameOn());
     window.OptionsClick();
     EXPECT_FALSE(program.options->isVisible());
 }
