@@ -8,6 +8,8 @@
 #include <QSlider>
 #include <QTest>
 
+#include <SDL2/SDL.h>
+
 #include <gtest/gtest.h>
 
 #include "briko/demo_stats.h"
@@ -16,6 +18,7 @@
 #include "kit/best_window.h"
 #include "kit/briko_best_window.h"
 #include "kit/cdrom.h"
+#include "kit/sdl_subsystem.h"
 
 namespace {
 
@@ -197,6 +200,78 @@ TEST(BrikoMainWindow, DownFallsFastUntilReallyReleased) {
     EXPECT_EQ(window.FallTimer().interval(), TBrikoMainWindow::kShortestTimerPeriodMs);
     SendKey(&window, QEvent::KeyRelease, Qt::Key_Down, false);
     EXPECT_EQ(window.FallTimer().interval(), 500);
+}
+
+// A virtual stick: SDL's axes run from -32768 (left, up) to 32767 (right, down).
+class VirtualStick {
+  public:
+    VirtualStick() {
+        started_ = kit::initSdlSubsystem(SDL_INIT_JOYSTICK);
+        index_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 4, 0);
+        stick_ = index_ >= 0 ? SDL_JoystickOpen(index_) : nullptr;
+    }
+    ~VirtualStick() {
+        if (stick_)
+            SDL_JoystickClose(stick_);
+        if (index_ >= 0)
+            SDL_JoystickDetachVirtual(index_);
+        if (started_)
+            kit::quitSdlSubsystem(SDL_INIT_JOYSTICK);
+    }
+    bool ready() const { return stick_ != nullptr; }
+    void Set(int x, int y, bool button) {
+        SDL_JoystickSetVirtualAxis(stick_, 0, Sint16(x));
+        SDL_JoystickSetVirtualAxis(stick_, 1, Sint16(y));
+        SDL_JoystickSetVirtualButton(stick_, 0, button ? 1 : 0);
+    }
+
+  private:
+    bool started_ = false;
+    int index_ = -1;
+    SDL_Joystick* stick_ = nullptr;
+};
+
+TEST(BrikoMainWindow, TheJoystickMovesRotatesMirrorsAndDrops) {
+    VirtualStick stick;
+    ASSERT_TRUE(stick.ready()) << SDL_GetError();
+    WriteSetting("BRIKO_JoyEnabled", "1");
+    ScriptedDraws random({PieceDraw(8), PieceDraw(17)});
+    BrikoProgram program(&random);
+    TBrikoMainWindow& window = *program.main;
+    ASSERT_TRUE(window.Joystick().Active());
+    const briko::BrikoGame& game = window.Game();
+    window.Game().New();
+
+    stick.Set(-32768, 0, false);
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceX(), 7);
+    // Held away from the centre the move repeats at every poll.
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceX(), 6);
+    stick.Set(0, 0, false);
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceX(), 6);
+
+    stick.Set(0, -32768, false);
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceRotation(), 2);
+
+    // Button 1 mirrors when pressed; holding or releasing it does nothing.
+    stick.Set(0, 0, true);
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceNumber(), 2);
+    window.Joystick().Poll();
+    stick.Set(0, 0, false);
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceNumber(), 2);
+
+    // Pulled down it drops, once the piece has come into the well.
+    stick.Set(0, 32767, false);
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceCount(), 0);
+    TickIntoView(window);
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceCount(), 1);
 }
 
 // Four debris rows with a hole in column 10 each, and a vertical I above the hole.
