@@ -5,7 +5,7 @@
 #include "briko/demo_stats_text.h"
 #include "briko/options_window.h"
 #include "briko/ui_main_window.h"
-#include "kit/beep.h"
+#include "kit/beeper.h"
 #include "kit/best_window.h"
 #include "kit/briko_best_window.h"
 #include "kit/cdrom.h"
@@ -450,7 +450,8 @@ void TBrikoMainWindow::AnimationPause() {
 // The view: everything else ------------------------------------------------------
 
 void TBrikoMainWindow::Beep(briko::Sound sound) {
-    kit::beep(sound == briko::Sound::Information ? kit::Beep::Asterisk : kit::Beep::Default);
+    kit::beep(sound == briko::Sound::Information ? kit::BeepSound::Asterisk
+                                                 : kit::BeepSound::Default);
 }
 
 void TBrikoMainWindow::StartMusic() {

@@ -54,7 +54,6 @@ class TBrikoMainWindow : public QMainWindow, private briko::BrikoView {
 
     const briko::BrikoGame& Game() const { return game_; }
     briko::BrikoGame& Game() { return game_; }
-    const Ui::BRIKOMainWindow& Form() const { return *ui_; }
     kit::TJoystick& Joystick() { return Joystick1; }
     const QTimer& FallTimer() const { return timer_; }
     int BlockDesign() const { return blockDesign_; }
