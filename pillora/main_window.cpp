@@ -292,9 +292,10 @@ void TTPilloraWindow::DrawCapsule(std::span<const Tile> tiles) {
 }
 
 void TTPilloraWindow::AnimationPause() {
-    // What has been drawn reaches the screen before the wait.
+    // What has been drawn reaches the screen before the wait. Nothing else may
+    // run meanwhile (no event processing here): a key taken in the middle of a
+    // fall would move a capsule that is already written into the bottle.
     FlushDrawing();
-    QGuiApplication::sync();
     const auto pause =
         screen_->showsFlash() ? flashPause(settings_.delay) : fallFramePause(settings_.delay);
     QThread::msleep(static_cast<unsigned long>(pause.count()));

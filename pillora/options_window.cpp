@@ -12,6 +12,11 @@ TPilloraOptionWindow::TPilloraOptionWindow(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     useSilverForm(*this);
+    useCompactSliders(*this);
+    // The labels and check boxes were laid out for a narrow font.
+    QFont narrow = font();
+    narrow.setStretch(QFont::SemiCondensed);
+    setFont(narrow);
     setWindowIcon(pilloraIcon());
     setFixedSize(size());
     connect(ui_->Button1, &QPushButton::clicked, this, &TPilloraOptionWindow::Ok);

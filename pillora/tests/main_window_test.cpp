@@ -14,7 +14,9 @@
 #include <QMenu>
 #include <QTest>
 
+#include <array>
 #include <memory>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -367,6 +369,54 @@ TEST_F(MainWindowTest, SettingsAreReadAtCreation) {
     EXPECT_EQ(fresh.settings().nbAligne, 3);
     EXPECT_EQ(fresh.bottle().AlignCount(), 3);
     EXPECT_TRUE(fresh.bottle().SinglesSlide());
+}
+
+// What the screen shows must be the bottle with the falling capsule over it,
+// after every key, whatever the keys were.
+TEST(MainWindowPlayTest, TheScreenFollowsTheBottleThroughAWholeGame) {
+    MessageLog messages;
+    kit::setCdRomProbe([] { return true; });
+    TTPilloraWindow window(std::make_unique<ClockRandom>(20261207));
+    window.settings().delay = 1001;
+    window.settings().deltaVirus = 6;
+    window.settings().nbAligne = 3;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    std::mt19937 keys(7);
+    const Qt::Key choices[] = {Qt::Key_Left,  Qt::Key_Right, Qt::Key_Up,   Qt::Key_Left,
+                               Qt::Key_Right, Qt::Key_Up,    Qt::Key_Space};
+    int checked = 0;
+    for (int move = 0; move < 600; ++move) {
+        if (!window.gameInProgress())
+            QTest::keyClick(&window, Qt::Key_F2);
+        if (window.bottle().NoGame()) {
+            // Lost: the next tick ends the game.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !window.gameInProgress(); }, 5000));
+            continue;
+        }
+        const Qt::Key lastKey = choices[keys() % 7];
+        QTest::keyClick(&window, lastKey);
+        const Bottle& bottle = window.bottle();
+        std::array<std::array<Cell, 25>, 8> expected{};
+        for (int column = 0; column < 8; ++column)
+            for (int row = -1; row < 24; ++row)
+                expected[column][row + 1] = bottle.At(column, row);
+        if (bottle.Current().row >= -1)
+            for (const Tile& half : bottle.CapsuleTiles())
+                if (half.row >= -1)
+                    expected[half.column][half.row + 1] = half.code;
+        for (int column = 0; column < 8; ++column)
+            for (int row = -1; row < 24; ++row)
+                ASSERT_EQ(int(window.screen().cell(column, row)), int(expected[column][row + 1]))
+                    << "move " << move << " cell " << column << "," << row << " capsule "
+                    << bottle.Current().column << "," << bottle.Current().row << " o"
+                    << bottle.Current().orientation << " last key " << lastKey;
+        ++checked;
+    }
+    EXPECT_GT(checked, 400);
+    EXPECT_GE(messages.Count("Sorry !"), 1);
+    kit::setCdRomProbe({});
 }
 
 }  // namespace
