@@ -155,7 +155,7 @@ void TTPilloraWindow::Options1Click() {
 }
 
 void TTPilloraWindow::Index1Click() {
-    kit::helpWindow().showDocument(kHelpDocument);
+    kit::helpWindow().showDocument(kHelpDocument, QStringLiteral("index"));
 }
 
 void TTPilloraWindow::About1Click() {

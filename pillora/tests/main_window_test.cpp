@@ -1,6 +1,7 @@
 #include "pillora/main_window.h"
 
 #include "kit/cdrom.h"
+#include "kit/help_window.h"
 #include "kit/pillora_best_window.h"
 #include "kit/profile.h"
 #include "kit/settings.h"
@@ -13,6 +14,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTest>
+#include <QTextDocument>
+#include <QUrl>
 
 #include <array>
 #include <memory>
@@ -341,6 +344,18 @@ TEST_F(MainWindowTest, AboutAndClosingShowTheStandardAboutBox) {
     EXPECT_TRUE(window().close());
     EXPECT_EQ(messages_.requests().back().kind, kit::MessageKind::About);
     EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(MainWindowTest, HelpOpensTheBundledDocumentWithItsPictures) {
+    Key(Qt::Key_F1);
+    kit::HelpWindow& help = kit::helpWindow();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.source(), QUrl("qrc:/pillora/help/index.html#index"));
+    EXPECT_TRUE(help.toPlainText().contains("Keys"));
+    const QVariant picture = help.loadResource(QTextDocument::ImageResource, QUrl("viruses.png"));
+    EXPECT_FALSE(picture.value<QImage>().isNull() && picture.value<QPixmap>().isNull() &&
+                 picture.toByteArray().isEmpty());
+    help.close();
 }
 
 TEST_F(MainWindowTest, SettingsAreWrittenWhenTheWindowGoes) {
