@@ -288,6 +288,20 @@ TEST_F(MainWindowTest, ALostGameSaysSoOffersTheScoreAndGoesIdle) {
     EXPECT_FALSE(window().fallTimer().isActive());
 }
 
+TEST_F(MainWindowTest, NewInTheInstantAfterALosingStepAsksInsteadOfDroppingTheScore) {
+    Key(Qt::Key_F2);
+    FillColumnThree();
+    Key(Qt::Key_Space);
+    ASSERT_TRUE(window().bottle().NoGame());
+    messages_.AnswerNext(kit::MessageAnswer::No);
+    Key(Qt::Key_F2);
+    EXPECT_EQ(messages_.Count("Abort Game ?"), 1);
+    const OnNextModal table([](QWidget* modal) { modal->close(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window().gameInProgress(); }, 5000));
+    EXPECT_EQ(messages_.Count("Sorry !"), 1);
+    EXPECT_TRUE(table.ran());
+}
+
 TEST_F(MainWindowTest, BestFromACdRomWarnsInsteadOfShowingTheTable) {
     kit::setCdRomProbe([] { return true; });
     const OnNextModal table([](QWidget* modal) { modal->close(); });
