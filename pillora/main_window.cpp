@@ -84,6 +84,7 @@ TTPilloraWindow::TTPilloraWindow(std::unique_ptr<RandomSource> random, QWidget* 
 
 TTPilloraWindow::~TTPilloraWindow() {
     fallTimer_.stop();
+    ui_->ClientArea->removeEventFilter(this);
     kit::SaveSettings(settings_);
 }
 
