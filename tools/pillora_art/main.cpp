@@ -31,12 +31,12 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    bool ok = save(pillora_art::tileStrip(), folder, "tiles.png");
+    bool ok = save(pillora_art::tileStrip(), folder, "Pillora.png");
     ok = save(pillora_art::pillsPicture(), folder, "pills.png") && ok;
     ok = save(pillora_art::microbePicture(), folder, "microbe.png") && ok;
     ok = save(pillora_art::virusGallery(), folder, "viruses.png") && ok;
     for (const int size : {16, 32, 48, 64, 128}) {
-        const QByteArray name = "icon-" + QByteArray::number(size) + ".png";
+        const QByteArray name = "MainIcon-" + QByteArray::number(size) + ".png";
         ok = save(pillora_art::programIcon(size), folder, name.constData()) && ok;
     }
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;

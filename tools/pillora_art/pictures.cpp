@@ -37,10 +37,10 @@ void drawJar(QPainter& painter) {
         int first, second;
     };
     const Pill pile[] = {
-        {38, 112, 8, 0, 3},   {66, 113, -6, 1, 2},  {88, 110, 40, 4, 0},  {32, 100, -30, 2, 2},
-        {55, 101, 15, 3, 1},  {80, 97, -12, 0, 4},  {42, 88, 35, 1, 1},   {66, 86, -40, 2, 0},
-        {87, 82, 10, 3, 4},   {30, 76, 60, 4, 1},   {52, 74, -8, 0, 2},   {74, 70, 25, 1, 3},
-        {40, 62, -18, 3, 0},  {62, 58, 5, 4, 4},    {84, 60, -55, 2, 1},
+        {38, 112, 8, 0, 3},  {66, 113, -6, 1, 2}, {88, 110, 40, 4, 0}, {32, 100, -30, 2, 2},
+        {55, 101, 15, 3, 1}, {80, 97, -12, 0, 4}, {42, 88, 35, 1, 1},  {66, 86, -40, 2, 0},
+        {87, 82, 10, 3, 4},  {30, 76, 60, 4, 1},  {52, 74, -8, 0, 2},  {74, 70, 25, 1, 3},
+        {40, 62, -18, 3, 0}, {62, 58, 5, 4, 4},   {84, 60, -55, 2, 1},
     };
     for (const Pill& pill : pile)
         drawCapsule(painter, QPointF(pill.x, pill.y), 26, 10, pill.angle, pillColour(pill.first),
@@ -127,9 +127,8 @@ QImage microbePicture() {
     for (qreal along = 0; along < perimeter; along += 6.5) {
         const QPointF at = shape.pointAtPercent(along / perimeter);
         // Outwards is away from the nearest point of the rod's axis.
-        const QPointF axis(body.center().x(),
-                           std::clamp(at.y(), body.top() + body.width() / 2,
-                                      body.bottom() - body.width() / 2));
+        const QPointF axis(body.center().x(), std::clamp(at.y(), body.top() + body.width() / 2,
+                                                         body.bottom() - body.width() / 2));
         const QPointF away = at - axis;
         const qreal length = std::hypot(away.x(), away.y());
         if (length > 0)
@@ -152,8 +151,8 @@ QImage microbePicture() {
     painter.drawEllipse(QRectF(19, 56, 5, 6));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(230, 255, 200, 200));
-    for (const QPointF grain : {QPointF(14, 42), QPointF(29, 46), QPointF(13, 76), QPointF(30, 78),
-                                QPointF(22, 82)})
+    for (const QPointF grain :
+         {QPointF(14, 42), QPointF(29, 46), QPointF(13, 76), QPointF(30, 78), QPointF(22, 82)})
         painter.drawEllipse(grain, 1.6, 1.6);
 
     // A face near the top, looking at the sliders.

@@ -27,7 +27,8 @@ void paintBody(QImage& image, int left, int top, const RoundBody& body, const Ra
             const double nx = vx / body.radius, ny = vy / body.radius;
             const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
             const double diffuse = nx * lx + ny * ly + nz * lz;
-            const double shine = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hLength), 24);
+            const double shine =
+                std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hLength), 24);
             Ink ink = ramp.base;
             if (shine > 0.55)
                 ink = ramp.shine;

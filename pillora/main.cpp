@@ -1,0 +1,15 @@
+// Pillora: two-coloured capsules against the viruses of a bottle.
+#include "kit/application.h"
+#include "kit/audio.h"
+#include "pillora/form_style.h"
+#include "pillora/main_window.h"
+
+int main(int argc, char** argv) {
+    kit::Application app(argc, argv, QStringLiteral("Pillora for Windows 95"));
+    app.setWindowIcon(pillora::pilloraIcon());
+    kit::AudioSession audio;
+    // The main window creates the options and high-score windows after itself.
+    pillora::TTPilloraWindow window;
+    window.show();
+    return app.exec();
+}
