@@ -1,7 +1,9 @@
 #include "kit/audio.h"
 
 #include "kit/audio_device.h"
+#include "kit/beep.h"
 #include "kit/beep_sound.h"
+#include "kit/beeper.h"
 #include "kit/music_player.h"
 #include "kit/sdl_subsystem.h"
 #include "kit/wave_data.h"
@@ -24,6 +26,19 @@ struct Device {
     std::array<Mix_Chunk*, kBeepKinds> beeps{};
     std::set<MusicPlayer*> players;
 };
+
+// The high-score window's beeps, through the mixer. The platform's other message
+// sounds have no sound of their own here: the question beep rings like the
+// asterisk, the rest like the default beep.
+class MixerBeeper : public Beeper {
+  public:
+    void beep(BeepSound sound) override {
+        const bool information = sound == BeepSound::Asterisk || sound == BeepSound::Question;
+        kit::beep(information ? Beep::Asterisk : Beep::Default);
+    }
+};
+
+MixerBeeper mixerBeeper;
 
 Device& device() {
     static Device state;
@@ -64,6 +79,7 @@ bool openDevice(const AudioOptions& options) {
     for (int i = 0; i < kBeepKinds; ++i)
         d.beeps[i] = loadBeep(i, rate);
     audio_device::installMusicHook();
+    setBeeper(&mixerBeeper);
     d.open = true;
     return true;
 }
@@ -74,6 +90,7 @@ void closeDevice() {
     const auto players = d.players;
     for (MusicPlayer* player : players)
         player->close();
+    setBeeper(nullptr);
     Mix_HookMusicFinished(nullptr);
     audio_device::releaseSoundEffect();
     Mix_HaltChannel(-1);

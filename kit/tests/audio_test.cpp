@@ -3,6 +3,7 @@
 #include "kit/audio_device.h"
 #include "kit/beep.h"
 #include "kit/beep_sound.h"
+#include "kit/beeper.h"
 #include "kit/music_player.h"
 #include "kit/sound_effect.h"
 #include "kit/tests/scoped_env.h"
@@ -81,6 +82,16 @@ TEST(Beep, PlaysBesideAnEffectWithoutCuttingIt) {
     kit::beep(kit::Beep::Asterisk);
     EXPECT_EQ(Mix_Playing(kit::audio_device::kEffectChannel), 1);
     EXPECT_EQ(Mix_Playing(kit::audio_device::kBeepChannel), 1);
+}
+
+TEST(Beep, TheHighScoreWindowsBeepSoundsThroughTheOpenDevice) {
+    {
+        kit::AudioSession audio;
+        ASSERT_TRUE(kit::AudioSession::isOpen());
+        kit::beep(kit::BeepSound::Asterisk);
+        EXPECT_EQ(Mix_Playing(kit::audio_device::kBeepChannel), 1);
+    }
+    kit::beep(kit::BeepSound::Asterisk);  // the device has gone: silent, no crash
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
                 if (!stream)
                     throw std::runtime_error("cannot write " + out);
             }
+            std::cout << target << ": " << tune.title << ", " << static_cast<int>(seconds)
+                      << " s\n";
         } catch (const std::exception& error) {
             std::cerr << file << ": " << error.what() << "\n";
             return 1;
