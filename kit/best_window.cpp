@@ -11,7 +11,6 @@
 #include "kit/beeper.h"
 #include "kit/digits.h"
 #include "kit/message_box.h"
-#include "kit/mixer_beeper.h"
 #include "kit/registered_owner.h"
 #include "kit/settings.h"
 #include "kit/utf8.h"
@@ -65,8 +64,6 @@ Qt::WindowFlags frameFlags(Program program) {
 BestWindow::BestWindow(Program program, QWidget* parent)
     : QDialog(parent, frameFlags(program)), program_(program), numbers_(loadNumbersStrip(program)) {
     setModal(true);
-    if (!currentBeeper())
-        setBeeper(&mixerBeeper());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(grey);

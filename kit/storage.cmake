@@ -17,7 +17,6 @@ target_sources(kit PRIVATE
   briko_best_window.cpp
   cdrom_warning.cpp
   digits.cpp
-  mixer_beeper.cpp
   orchard_best_window.cpp
   pillora_best_window.cpp)
 
