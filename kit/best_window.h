@@ -28,6 +28,17 @@ struct BestWindowControls {
     QWidget* candidateBevel = nullptr;               // Bevel11, Orchard only
 };
 
+// The controls that every program's form names alike.
+template <class Form>
+BestWindowControls commonControls(const Form& ui) {
+    BestWindowControls controls;
+    controls.bevels = {ui.Bevel1, ui.Bevel2, ui.Bevel3, ui.Bevel4, ui.Bevel5};
+    controls.labels = {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5};
+    controls.edit = ui.Edit1;
+    controls.button = ui.Button1;
+    return controls;
+}
+
 // The five-best window that the three programs share: it reads the program's
 // table each time it is shown, asks for a name when the candidate score beats
 // an entry, and stores the table and the player name on Ok. The program's own

@@ -24,11 +24,7 @@ QPixmap stillLife() {
 TOrchardBestWindow::TOrchardBestWindow(QWidget* parent)
     : BestWindow(Program::Orchard, parent), ui_(std::make_unique<Ui::OrchardBestWindow>()) {
     ui_->setupUi(this);
-    BestWindowControls controls;
-    controls.bevels = {ui_->Bevel1, ui_->Bevel2, ui_->Bevel3, ui_->Bevel4, ui_->Bevel5};
-    controls.labels = {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label5};
-    controls.edit = ui_->Edit1;
-    controls.button = ui_->Button1;
+    BestWindowControls controls = commonControls(*ui_);
     controls.candidateBevel = ui_->Bevel11;
     ui_->Image1->setPixmap(stillLife());
     attachControls(controls);
