@@ -1,12 +1,12 @@
 // BRIKO: the program creates its windows once, the main window first, and
 // runs until the main window closes.
-#include "briko/about_window.h"
-#include "briko/controls_window.h"
-#include "briko/main_window.h"
-#include "briko/options_window.h"
-#include "kit/application.h"
-#include "kit/audio.h"
-#include "kit/briko_best_window.h"
+#include "briko/windows/about_window.h"
+#include "briko/windows/controls_window.h"
+#include "briko/windows/main_window.h"
+#include "briko/windows/options_window.h"
+#include "kit/audio/audio.h"
+#include "kit/desktop/application.h"
+#include "kit/highscores/briko_best_window.h"
 
 // The audio session also sends the windows' beeps to the mixer.
 int main(int argc, char** argv) {

@@ -5,16 +5,6 @@ set(FALLPACK_PROGRAM_DIR ${CMAKE_BINARY_DIR}/bin)
 # Where the test and benchmark executables go, away from the program folder.
 set(FALLPACK_TEST_DIR ${CMAKE_BINARY_DIR}/tests)
 
-# Includes every build fragment (*.cmake) of the current folder, in name order.
-# The folder is looked at again on every build, so a new fragment is picked up.
-macro(fallpack_include_fragments)
-  file(GLOB _fragments CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cmake)
-  list(SORT _fragments)
-  foreach(_fragment ${_fragments})
-    include(${_fragment})
-  endforeach()
-endmacro()
-
 # A Qt-free library of game rules or kit core. It links nothing from Qt or SDL,
 # so a stray Qt include fails to compile.
 function(fallpack_rules_library target)

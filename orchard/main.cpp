@@ -1,10 +1,10 @@
 // Orchard: the windows are created once, the main window first, and live until it closes.
-#include "kit/application.h"
-#include "kit/audio.h"
-#include "kit/orchard_best_window.h"
-#include "orchard/orchard_about_window.h"
-#include "orchard/orchard_option_window.h"
-#include "orchard/orchard_window.h"
+#include "kit/audio/audio.h"
+#include "kit/desktop/application.h"
+#include "kit/highscores/orchard_best_window.h"
+#include "orchard/windows/about_window.h"
+#include "orchard/windows/main_window.h"
+#include "orchard/windows/options_window.h"
 
 int main(int argc, char** argv) {
     kit::Application app(argc, argv, QStringLiteral("Orchard for Windows 95"));

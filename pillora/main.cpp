@@ -1,8 +1,8 @@
 // Pillora: two-coloured capsules against the viruses of a bottle.
-#include "kit/application.h"
-#include "kit/audio.h"
-#include "pillora/form_style.h"
-#include "pillora/main_window.h"
+#include "kit/audio/audio.h"
+#include "kit/desktop/application.h"
+#include "pillora/windows/main_window.h"
+#include "pillora/windows/program_icon.h"
 
 int main(int argc, char** argv) {
     kit::Application app(argc, argv, QStringLiteral("Pillora for Windows 95"));

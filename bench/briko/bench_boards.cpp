@@ -1,7 +1,7 @@
 #include "bench/briko/bench_boards.h"
 
-#include "briko/demo_player.h"
-#include "briko/random_source.h"
+#include "briko/rules/demo_player.h"
+#include "kit/random/random_source.h"
 
 namespace briko::bench {
 
@@ -11,7 +11,7 @@ constexpr std::size_t kPositions = 64;
 
 std::vector<Position> Collect() {
     std::vector<Position> positions;
-    TwisterRandomSource random(1995);
+    kit::ClockRandomSource random(1995);
     DemoPlayer player;
     while (positions.size() < kPositions) {
         Board board;

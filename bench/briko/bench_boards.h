@@ -1,6 +1,6 @@
 #pragma once
 
-#include "briko/BRIKOConstantes.h"
+#include "briko/rules/BRIKOConstantes.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "bench/briko/bench_boards.h"
-#include "briko/demo_player.h"
-#include "briko/tests/reference_search.h"
+#include "briko/rules/demo_player.h"
+#include "briko/rules/tests/reference_search.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
-#include "briko/briko_game.h"
-#include "briko/demo_stats.h"
-#include "briko/real48.h"
-#include "briko/tests/fake_view.h"
+#include "briko/rules/briko_game.h"
+#include "briko/rules/demo_stats.h"
+#include "briko/rules/real48.h"
+#include "briko/rules/tests/recording_view.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,7 +41,7 @@ constexpr int kGames = 1000;
 void BM_DemoGames(benchmark::State& state) {
     for (auto _ : state) {
         NullView view;
-        briko::TwisterRandomSource random(2026);
+        kit::ClockRandomSource random(2026);
         briko::testing::MemoryStatsStore stats;
         briko::BrikoGame game(view, random, stats);
         long long pieces = 0;

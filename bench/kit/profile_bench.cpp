@@ -6,8 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "kit/profile.h"
-#include "kit/settings.h"
+#include "kit/settings/profile.h"
+#include "kit/settings/settings.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <iterator>
 #include <random>
 
-#include "orchard/alignment.h"
-#include "orchard/orchard_game.h"
+#include "orchard/rules/alignment.h"
+#include "orchard/rules/orchard_game.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ class NullView final : public OrchardView {
 };
 
 // Fixed seeds, so that every run measures the same games.
-class SeededRandom final : public RandomSource {
+class SeededRandom final : public kit::RandomSource {
   public:
     explicit SeededRandom(unsigned seed) : engine_(seed) {}
     int Random(int range) override {

@@ -1,14 +1,14 @@
 // How long the rules take with no window at all: a resolve of a crowded
 // bottle, filling the virus rows, and whole games played by random keys.
-#include "pillora/bottle.h"
+#include "pillora/rules/bottle.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
+using kit::ClockRandomSource;
 using pillora::Bottle;
 using pillora::Cell;
-using pillora::ClockRandom;
 
 // A window that draws nothing and never waits.
 class NullView : public pillora::BottleView {
@@ -41,7 +41,7 @@ void Crowd(Bottle& bottle) {
 
 void BM_ResolveCrowdedBottle(benchmark::State& state) {
     NullView view;
-    ClockRandom random(1);
+    kit::ClockRandomSource random(1);
     Bottle bottle(view, random);
     bottle.StartGame(1, 1, 500);
     bottle.SetAlignCount(static_cast<int>(state.range(0)));
@@ -58,7 +58,7 @@ BENCHMARK(BM_ResolveCrowdedBottle)->Arg(3)->Arg(4)->Arg(6);
 // ones found only after many misses.
 void BM_FillTheVirusRows(benchmark::State& state) {
     NullView view;
-    ClockRandom random(2);
+    kit::ClockRandomSource random(2);
     Bottle bottle(view, random);
     for (auto _ : state) {
         bottle.ClearBottle();
@@ -70,8 +70,8 @@ BENCHMARK(BM_FillTheVirusRows);
 
 void BM_HeadlessGame(benchmark::State& state) {
     NullView view;
-    ClockRandom random(3);
-    ClockRandom keys(4);
+    kit::ClockRandomSource random(3);
+    kit::ClockRandomSource keys(4);
     Bottle bottle(view, random);
     bottle.SetSinglesSlide(true);
     std::int64_t capsules = 0;

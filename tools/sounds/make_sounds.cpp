@@ -1,6 +1,6 @@
 // Synthesizes the wave effects of Orchard and Pillora and writes them into each
 // folder named on the command line:  fallpack_make_sounds <folder>...
-#include "kit/wave_data.h"
+#include "kit/audio/wave_data.h"
 
 #include <algorithm>
 #include <cmath>

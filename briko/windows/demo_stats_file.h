@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "briko/rules/demo_stats.h"
+#include "kit/settings/profile.h"
+
+// The demonstration statistics' one key in the shared settings file, which the
+// game reads and rewrites after each demonstration game.
+class DemoStatsFile : public briko::DemoStatsStore {
+  public:
+    explicit DemoStatsFile(kit::ProfileFile file = kit::ProfileFile()) : file_(std::move(file)) {}
+
+    std::string ReadStats(const std::string& defaultText) override;
+    void WriteStats(const std::string& text) override;
+
+  private:
+    kit::ProfileFile file_;
+};

@@ -1,0 +1,511 @@
+#include "briko/windows/main_window.h"
+
+#include "briko/rules/demo_stats_text.h"
+#include "briko/ui_main_window.h"
+#include "briko/windows/about_window.h"
+#include "briko/windows/controls_window.h"
+#include "briko/windows/options_window.h"
+#include "kit/audio/beeper.h"
+#include "kit/desktop/message_box.h"
+#include "kit/digits/digits.h"
+#include "kit/highscores/best_window.h"
+#include "kit/highscores/briko_best_window.h"
+#include "kit/settings/cdrom.h"
+#include "kit/settings/settings.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr int kCell = 16;
+constexpr int kNextCell = 8;
+constexpr int kDesignRows = 9;
+const QColor kSilver(192, 192, 192);
+
+// The Options window offers these ranges; a hand-edited file is brought into them.
+constexpr int kMaxStartLevel = 10;
+constexpr int kMaxStartRows = 10;
+constexpr int kMaxDemoSpeed = 20;
+constexpr int kMaxMusicType = 3;
+constexpr int kMaxBlockDesign = 4;
+
+void setMenuEnabled(QMenu* menu, bool enabled) {
+    menu->menuAction()->setEnabled(enabled);
+    // The items' shortcuts must not reach past a disabled menu.
+    for (QAction* action : menu->actions())
+        action->setEnabled(enabled);
+}
+
+}  // namespace
+
+TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::BRIKOMainWindow>()),
+      ownRandom_(random ? nullptr : std::make_unique<kit::ClockRandomSource>()),
+      random_(random ? *random : *ownRandom_),
+      game_(*this, random_, stats_),
+      MediaPlayer1(kit::MusicTitle::Briko) {
+    ui_->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setFocusPolicy(Qt::StrongFocus);
+
+    // The separators keep their form names.
+    int separator = 0;
+    for (QMenu* menu : {ui_->Game1, ui_->Help1})
+        for (QAction* action : menu->actions())
+            if (action->isSeparator())
+                action->setObjectName(QStringLiteral("N%1").arg(++separator));
+
+    tiles_ = QPixmap(QStringLiteral(":/briko/tiles.png"));
+    numbers_ = kit::loadNumbersStrip(kit::Program::Briko);
+    icon_.addFile(QStringLiteral(":/briko/icon_32.png"));
+    icon_.addFile(QStringLiteral(":/briko/icon_64.png"));
+    setWindowIcon(icon_);
+
+    surface_ = QPixmap(ui_->centralwidget->size());
+    surface_.fill(kSilver);
+    ui_->centralwidget->installEventFilter(this);
+    ui_->Bevel2->setCursor(Qt::BlankCursor);
+
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] { game_.Tick(); });
+
+    connect(ui_->New1, &QAction::triggered, this, &TBrikoMainWindow::New1Click);
+    connect(ui_->Pause1, &QAction::triggered, this, &TBrikoMainWindow::Pause1Click);
+    connect(ui_->Demo1, &QAction::triggered, this, &TBrikoMainWindow::Go1Click);
+    connect(ui_->Best1, &QAction::triggered, this, &TBrikoMainWindow::Best);
+    connect(ui_->Options, &QAction::triggered, this, &TBrikoMainWindow::OptionsClick);
+    connect(ui_->Stats1, &QAction::triggered, this, &TBrikoMainWindow::Stats1Click);
+    connect(ui_->Exit2, &QAction::triggered, this, &TBrikoMainWindow::Exit2Click);
+    connect(ui_->Controls1, &QAction::triggered, this, &TBrikoMainWindow::Controls1Click);
+    connect(ui_->About1, &QAction::triggered, this, &TBrikoMainWindow::About1Click);
+    connect(&MediaPlayer1, &kit::MusicPlayer::ended, this, &TBrikoMainWindow::RepeatPlaying);
+
+    Joystick1.SetEnabled(true);
+    Joystick1.SetGamePort(kit::TGamePort::One);
+    Joystick1.SetNotifyRange(3);
+    Joystick1.SetPollRate(100);
+    Joystick1.SetRepeatPosition(true);
+    Joystick1.SetOnJoyMove(
+        [this](QObject*, std::int32_t& x, std::int32_t& y) { game_.JoyMove(x, y); });
+    // Releasing the button does nothing.
+    Joystick1.SetOnButton1([this](QObject*, bool pushed) {
+        if (pushed)
+            game_.JoyButton1();
+    });
+
+    LoadSettings();
+    ApplyJoystick();
+    OpenTrack();
+    ModeChanged(briko::GameMode::Idle);
+    Repaint();
+
+    // Centred on the screen, at the size the form gives it.
+    adjustSize();
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+TBrikoMainWindow::~TBrikoMainWindow() {
+    timer_.stop();
+    MediaPlayer1.close();
+    Joystick1.Deactivate();
+    SaveSettings();
+}
+
+// Settings -----------------------------------------------------------------
+
+void TBrikoMainWindow::LoadSettings() {
+    const kit::BrikoSettings settings = kit::LoadBrikoSettings();
+    briko::BrikoOptions& options = game_.Options();
+    options.StartLevel = std::clamp(settings.start, 0, kMaxStartLevel);
+    options.StartRows = std::clamp(settings.rows, 0, kMaxStartRows);
+    options.DemoSpeed = std::clamp(settings.demoSpeed, 0, kMaxDemoSpeed);
+    options.SoundOn = settings.sound;
+    options.DemoLoop = settings.demoLoop;
+    musicType_ = std::clamp(settings.music, 0, kMaxMusicType);
+    blockDesign_ = std::clamp(settings.which, 0, kMaxBlockDesign);
+    joystickOn_ = settings.joyEnabled;
+}
+
+void TBrikoMainWindow::SaveSettings() const {
+    const briko::BrikoOptions& options = game_.Options();
+    kit::BrikoSettings settings;
+    settings.start = options.StartLevel;
+    settings.rows = options.StartRows;
+    settings.demoSpeed = options.DemoSpeed;
+    settings.sound = options.SoundOn;
+    settings.demoLoop = options.DemoLoop;
+    settings.music = musicType_;
+    settings.which = blockDesign_;
+    settings.joyEnabled = joystickOn_;
+    kit::SaveSettings(settings);
+}
+
+int TBrikoMainWindow::ReadBaseInterval() {
+    return kit::ReadBrikoDeltaT();
+}
+
+void TBrikoMainWindow::ApplyJoystick() {
+    if (joystickOn_)
+        Joystick1.Activate();
+    else
+        Joystick1.Deactivate();
+}
+
+void TBrikoMainWindow::OpenTrack() {
+    if (musicType_ != kit::kMusicOff)
+        MediaPlayer1.openTrack(musicType_);
+}
+
+void TBrikoMainWindow::OptionsApplied() {
+    ApplyJoystick();
+    if (musicType_ != kit::kMusicOff) {
+        if (!MediaPlayer1.isPlaying())
+            MediaPlayer1.close();
+        OpenTrack();
+    }
+    // A new block design shows at once.
+    Repaint();
+}
+
+// Commands -------------------------------------------------------------------
+
+void TBrikoMainWindow::New1Click() {
+    game_.New();
+}
+
+void TBrikoMainWindow::Pause1Click() {
+    game_.TogglePause();
+}
+
+void TBrikoMainWindow::Go1Click() {
+    game_.Demo();
+}
+
+void TBrikoMainWindow::Best() {
+    ShowBestWith(game_.Score());
+}
+
+void TBrikoMainWindow::ShowBestWith(int score) {
+    if (kit::warnIfRunningFromCdRom(this))
+        return;
+    if (!windows_.best)
+        return;
+    windows_.best->SetPlacement(frameGeometry());
+    windows_.best->SetScore(score);
+    windows_.best->showModal();
+}
+
+void TBrikoMainWindow::OptionsClick() {
+    if (!game_.NoGame() || !windows_.options)
+        return;
+    briko::BrikoOptions& options = game_.Options();
+    windows_.options->BindOptions(frameGeometry(), this, &options.DemoSpeed, &options.StartRows,
+                                  &options.StartLevel, &musicType_, &blockDesign_,
+                                  &options.DemoLoop, &options.SoundOn, &joystickOn_);
+    windows_.options->exec();
+}
+
+void TBrikoMainWindow::Stats1Click() {
+    if (game_.NoGame())
+        game_.Stats();
+}
+
+void TBrikoMainWindow::Exit2Click() {
+    close();
+}
+
+void TBrikoMainWindow::Controls1Click() {
+    if (!windows_.controls)
+        return;
+    windows_.controls->SetOrigin(frameGeometry());
+    windows_.controls->exec();
+}
+
+void TBrikoMainWindow::About1Click() {
+    kit::showAboutBox(this, QStringLiteral("BRIKO : Brikoline"),
+                      QStringLiteral("Dedicated to @Self"), icon_);
+}
+
+void TBrikoMainWindow::RepeatPlaying() {
+    MediaPlayer1.replayIfRunning(musicType_, !game_.NoGame() && game_.PlayerGameOn(),
+                                 game_.Paused());
+}
+
+// Events ---------------------------------------------------------------------
+
+bool TBrikoMainWindow::event(QEvent* event) {
+    if (event->type() == kOptionsAppliedEvent) {
+        OptionsApplied();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TBrikoMainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->centralwidget && event->type() == QEvent::Paint) {
+        QPainter painter(ui_->centralwidget);
+        painter.drawPixmap(0, 0, surface_);
+        return false;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TBrikoMainWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            game_.MoveLeft();
+            break;
+        case Qt::Key_Right:
+            game_.MoveRight();
+            break;
+        case Qt::Key_Up:
+            game_.Rotate();
+            break;
+        case Qt::Key_Shift:
+            // Holding Shift mirrors once, not back and forth.
+            if (!event->isAutoRepeat())
+                game_.Mirror();
+            break;
+        case Qt::Key_Space:
+            game_.HardDrop();
+            break;
+        case Qt::Key_Down:
+            game_.SoftDropStart();
+            break;
+        default:
+            QMainWindow::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void TBrikoMainWindow::keyReleaseEvent(QKeyEvent* event) {
+    // Key repeat sends releases too; only the real one ends the soft drop.
+    if (event->key() == Qt::Key_Down && !event->isAutoRepeat()) {
+        game_.SoftDropEnd();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void TBrikoMainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        Best();
+        return;
+    }
+    QMainWindow::mousePressEvent(event);
+}
+
+void TBrikoMainWindow::closeEvent(QCloseEvent* event) {
+    // The close is never refused; with no game on, the about window comes first.
+    if (game_.NoGame() && !kit::BrikoHidesAboutBox() && windows_.about) {
+        windows_.about->SetOrigin(frameGeometry());
+        windows_.about->exec();
+    }
+    event->accept();
+}
+
+// The view: drawing --------------------------------------------------------------
+
+QRect TBrikoMainWindow::CellRect(int column, int row) const {
+    const QRect well = ui_->Bevel2->geometry();
+    return QRect(well.left() + 1 + kCell * (column - briko::kWellLeft),
+                 well.top() + 1 + kCell * row, kCell, kCell);
+}
+
+void TBrikoMainWindow::DrawTile(const QRect& target, int tileColumn, int tileRow) {
+    QPainter painter(&surface_);
+    painter.drawPixmap(target, tiles_, QRect(kCell * tileColumn, kCell * tileRow, kCell, kCell));
+    Touch(target);
+}
+
+void TBrikoMainWindow::DrawPiece(int x, int y, briko::ShapeMask mask, int piece) {
+    const int tileRow = briko::ColourIndex(std::uint8_t(piece + 1)) + kDesignRows * blockDesign_;
+    for (int dx = 0; dx < 5; ++dx)
+        for (int dy = 0; dy < 5; ++dy) {
+            const int column = x + dx, row = y + dy;
+            if (!(mask & (1u << briko::BoxBit(dx, dy))) || row < 0 || row >= briko::kWellRows ||
+                column < briko::kWellLeft || column > briko::kWellRight)
+                continue;
+            DrawTile(CellRect(column, row), briko::PieceNeighbourCode(blockDesign_, mask, dx, dy),
+                     tileRow);
+        }
+}
+
+void TBrikoMainWindow::ErasePiece(int x, int y, briko::ShapeMask mask) {
+    for (int dx = 0; dx < 5; ++dx)
+        for (int dy = 0; dy < 5; ++dy) {
+            const int column = x + dx, row = y + dy;
+            if (!(mask & (1u << briko::BoxBit(dx, dy))) || row < 0 || row >= briko::kWellRows ||
+                column < briko::kWellLeft || column > briko::kWellRight)
+                continue;
+            // The empty tile of the first design, whatever the design.
+            DrawTile(CellRect(column, row), 0, 0);
+        }
+}
+
+void TBrikoMainWindow::DrawCounter(briko::Counter counter, int value) {
+    QWidget* frame = ui_->Bevel4;
+    int digits = 6;
+    if (counter == briko::Counter::Rows) {
+        frame = ui_->Bevel5;
+        digits = 4;
+    } else if (counter == briko::Counter::Pieces) {
+        frame = ui_->Bevel6;
+        digits = 4;
+    }
+    QPainter painter(&surface_);
+    kit::DrawCounter(painter, numbers_, frame->geometry(), value, digits);
+    Touch(frame->geometry());
+}
+
+void TBrikoMainWindow::DrawNextPiece(int piece, briko::ShapeMask mask) {
+    const QRect box = ui_->Bevel7->geometry();
+    const int tileRow = briko::ColourIndex(std::uint8_t(piece + 1)) + kDesignRows * blockDesign_;
+    QPainter painter(&surface_);
+    for (int dx = 0; dx < 5; ++dx)
+        for (int dy = 0; dy < 5; ++dy) {
+            const QRect target(box.left() + 5 + kNextCell * dx, box.top() + 5 + kNextCell * dy,
+                               kNextCell, kNextCell);
+            const bool covered = mask & (1u << briko::BoxBit(dx, dy));
+            const int column = covered ? briko::PieceNeighbourCode(blockDesign_, mask, dx, dy) : 0;
+            const int row = covered ? tileRow : 0;
+            painter.drawPixmap(target, tiles_, QRect(kCell * column, kCell * row, kCell, kCell));
+        }
+    Touch(box);
+}
+
+// While no game runs the next-piece box shows a frame of empty tiles around the icon.
+void TBrikoMainWindow::DrawIdleNextBox() {
+    const QRect box = ui_->Bevel7->geometry();
+    QPainter painter(&surface_);
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 6; ++j)
+            if (i == 0 || j == 0 || i == 5 || j == 5)
+                painter.drawPixmap(QRect(box.left() + 1 + kNextCell * i,
+                                         box.top() + 1 + kNextCell * j, kNextCell, kNextCell),
+                                   tiles_, QRect(0, 0, kCell, kCell));
+    painter.fillRect(QRect(box.left() + 9, box.top() + 9, 32, 32), Qt::black);
+    icon_.paint(&painter, QRect(box.left() + 9, box.top() + 9, 32, 32));
+    Touch(box);
+}
+
+void TBrikoMainWindow::Repaint() {
+    const briko::Board& board = game_.GetBoard();
+    for (int column = briko::kWellLeft; column <= briko::kWellRight; ++column)
+        for (int row = 0; row < briko::kWellRows; ++row) {
+            const std::uint8_t value = board[briko::CellIndex(column, row)];
+            DrawTile(CellRect(column, row),
+                     briko::CellNeighbourCode(blockDesign_, board, column, row),
+                     briko::ColourIndex(value) + kDesignRows * blockDesign_);
+        }
+    DrawCounter(briko::Counter::Score, game_.Score());
+    DrawCounter(briko::Counter::Rows, game_.RemovedRows());
+    DrawCounter(briko::Counter::Pieces, game_.PieceCount());
+    if (game_.NoGame())
+        DrawIdleNextBox();
+    else
+        DrawNextPiece(game_.NextPiece(), game_.NextMask());
+    Flush();
+}
+
+void TBrikoMainWindow::Touch(const QRect& rect) {
+    dirty_ += rect;
+    ui_->centralwidget->update(rect);
+}
+
+void TBrikoMainWindow::Flush() {
+    if (dirty_.isEmpty())
+        return;
+    ui_->centralwidget->repaint(dirty_);
+    dirty_ = QRegion();
+}
+
+void TBrikoMainWindow::AnimationPause() {
+    Flush();
+    const int pause = game_.Options().DemoSpeed * kPauseUnitMs;
+    if (pause > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause));
+}
+
+// The view: everything else ------------------------------------------------------
+
+void TBrikoMainWindow::Beep(briko::Sound sound) {
+    kit::beep(sound == briko::Sound::Information ? kit::BeepSound::Asterisk
+                                                 : kit::BeepSound::Default);
+}
+
+void TBrikoMainWindow::StartMusic() {
+    MediaPlayer1.startMusic(musicType_);
+}
+
+void TBrikoMainWindow::StopMusic() {
+    MediaPlayer1.stopMusic(musicType_);
+}
+
+void TBrikoMainWindow::StartTimer(int intervalMs) {
+    timer_.start(std::max(intervalMs, kShortestTimerPeriodMs));
+}
+
+void TBrikoMainWindow::StopTimer() {
+    timer_.stop();
+}
+
+void TBrikoMainWindow::ModeChanged(briko::GameMode mode) {
+    const bool idle = mode == briko::GameMode::Idle;
+    const bool demo = mode == briko::GameMode::Demonstration;
+    ui_->New1->setText(mode == briko::GameMode::Playing ? tr("&Abort") : tr("&New"));
+    ui_->New1->setEnabled(!demo);
+    ui_->Pause1->setEnabled(!demo);
+    ui_->Demo1->setText(demo ? tr("&Stop") : tr("&Demo"));
+    ui_->Demo1->setEnabled(idle || demo);
+    setMenuEnabled(ui_->Game1, idle);
+    setMenuEnabled(ui_->Help1, idle);
+}
+
+void TBrikoMainWindow::ShowGameOver() {
+    Flush();
+    kit::showMessage(this, QStringLiteral("Game Over ..."), QStringLiteral("Sorry !"),
+                     kit::MessageIcon::Error);
+}
+
+bool TBrikoMainWindow::ConfirmAbort() {
+    Flush();
+    return kit::showMessage(this, QStringLiteral("Really ?"), QStringLiteral("Abort Game ?"),
+                            kit::MessageIcon::Question,
+                            kit::MessageButtons::YesNo) == kit::MessageAnswer::Yes;
+}
+
+void TBrikoMainWindow::ShowBest(int score) {
+    Flush();
+    ShowBestWith(score);
+}
+
+void TBrikoMainWindow::ShowStatistics(const std::string& text) {
+    kit::showMessage(this, QString::fromStdString(text), QString::fromUtf8(briko::kStatsCaption),
+                     kit::MessageIcon::Information);
+}
+
+void TBrikoMainWindow::ShowNoStatistics() {
+    kit::showMessage(this, QString::fromUtf8(briko::kNoStatsText),
+                     QString::fromUtf8(briko::kNoStatsCaption), kit::MessageIcon::Error);
+}

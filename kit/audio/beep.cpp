@@ -1,0 +1,17 @@
+#include "kit/audio/beep.h"
+
+#include "kit/audio/audio_device.h"
+
+#include <SDL2/SDL_mixer.h>
+
+namespace kit {
+
+void beep(Beep kind) {
+    Mix_Chunk* chunk = audio_device::beepChunk(static_cast<int>(kind));
+    if (!audio_device::isOpen() || chunk == nullptr)
+        return;
+    Mix_HaltChannel(audio_device::kBeepChannel);
+    Mix_PlayChannel(audio_device::kBeepChannel, chunk, 0);
+}
+
+}  // namespace kit

@@ -1,0 +1,63 @@
+#include "kit/audio/sound_effect.h"
+
+#include "kit/audio/audio_device.h"
+#include "kit/desktop/program_folder.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace kit {
+namespace {
+
+// The chunk of the effect that may still be playing; freed once it is cut off.
+Mix_Chunk* current = nullptr;
+
+void cutCurrent() {
+    Mix_HaltChannel(audio_device::kEffectChannel);
+    Mix_FreeChunk(current);
+    current = nullptr;
+}
+
+std::filesystem::path locate(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path path(name);
+    if (std::filesystem::is_regular_file(path, error) || path.is_absolute())
+        return path;
+    return programFolder() / path;
+}
+
+}  // namespace
+
+bool playSoundEffect(const std::string& name, EffectMode mode) {
+    if (!audio_device::isOpen() || name.empty())
+        return false;
+    cutCurrent();
+    current = Mix_LoadWAV(locate(name).c_str());
+    if (current == nullptr)
+        return false;
+    if (Mix_PlayChannel(audio_device::kEffectChannel, current, 0) < 0) {
+        cutCurrent();
+        return false;
+    }
+    if (mode == EffectMode::Sync) {
+        // The mixer stops the channel when the sound has ended; the limit only guards
+        // against a device that stopped consuming samples.
+        const Uint64 limit = SDL_GetTicks64() + audio_device::chunkLengthMs(current) + 1000;
+        while (Mix_Playing(audio_device::kEffectChannel) != 0 && SDL_GetTicks64() < limit)
+            SDL_Delay(1);
+        cutCurrent();
+    }
+    return true;
+}
+
+namespace audio_device {
+
+void releaseSoundEffect() {
+    cutCurrent();
+}
+
+}  // namespace audio_device
+}  // namespace kit

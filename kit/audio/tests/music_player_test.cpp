@@ -1,0 +1,224 @@
+#include "kit/audio/music_player.h"
+
+#include "kit/audio/audio.h"
+#include "kit/desktop/program_folder.h"
+#include "kit/testing/scoped_env.h"
+#include "tools/midi/midi_writer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <SDL2/SDL_mixer.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kit::MusicPlayer;
+using kit::MusicTitle;
+
+// A tune of one note that ends after `quarters` quarter notes at 120 per minute,
+// 500 ms each, written into the current directory.
+std::filesystem::path writeShortTrack(int quarters = 1) {
+    midi::TrackWriter track;
+    track.tempo(0, 120);
+    track.program(0, 0, 0);
+    track.note(0, 0, 72, 110, 400);
+    const auto file = std::filesystem::current_path() / "short.mid";
+    const auto bytes = midi::encodeFile({track.encode(480u * quarters)}, 480);
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return file;
+}
+
+void processEventsFor(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+class MusicPlayerTest : public ::testing::Test {
+  protected:
+    // The soundfont package is installed with the others, so no MIDI is a fault here.
+    void SetUp() override { ASSERT_TRUE(kit::AudioSession::hasMidi()); }
+    kit::AudioSession audio;
+};
+
+TEST_F(MusicPlayerTest, OpensEveryShippedTrackFromTheProgramFolderWhateverTheCurrentDirectory) {
+    ASSERT_NE(std::filesystem::current_path(), kit::programFolder());
+    for (MusicTitle title : {MusicTitle::Orchard, MusicTitle::Briko}) {
+        for (int type = 0; type < 3; ++type) {
+            MusicPlayer player(title);
+            player.openTrack(type);
+            ASSERT_TRUE(player.isOpen()) << kit::musicTrackName(title, type);
+            EXPECT_GE(player.trackLengthMs(), 45'000) << kit::musicTrackName(title, type);
+            EXPECT_LE(player.trackLengthMs(), 120'000) << kit::musicTrackName(title, type);
+        }
+    }
+}
+
+TEST_F(MusicPlayerTest, MusicOffKeepsTheOpenTrackAndAValueAboveThreeOpensNothing) {
+    MusicPlayer player(MusicTitle::Briko);
+    player.openTrack(1);
+    ASSERT_TRUE(player.isOpen());
+    player.openTrack(kit::kMusicOff);
+    EXPECT_TRUE(player.isOpen());
+    player.startMusic(kit::kMusicOff);
+    EXPECT_FALSE(player.isPlaying());
+
+    player.openTrack(4);  // "BRIKO_#5.mid" is not shipped
+    EXPECT_FALSE(player.isOpen());
+    QSignalSpy ended(&player, &MusicPlayer::ended);
+    player.startMusic(0);
+    player.stopMusic(0);
+    player.replayIfRunning(0, true, false);
+    processEventsFor(100);
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(ended.count(), 0);
+}
+
+TEST_F(MusicPlayerTest, TheEndArrivesOnTheGuiThreadAtTheTracksLengthNotSecondsLater) {
+    MusicPlayer player(MusicTitle::Orchard);
+    ASSERT_TRUE(player.openFile(writeShortTrack()));
+    EXPECT_EQ(player.trackLengthMs(), 500);
+    std::vector<QThread*> threads;
+    QObject::connect(&player, &MusicPlayer::ended,
+                     [&] { threads.push_back(QThread::currentThread()); });
+    player.startMusic(0);
+    EXPECT_TRUE(player.isPlaying());
+    // The synthesizer itself reports its end about three seconds after the last note.
+    QSignalSpy ended(&player, &MusicPlayer::ended);
+    ASSERT_TRUE(ended.wait(2000));
+    ASSERT_EQ(threads.size(), 1u);
+    EXPECT_EQ(threads[0], QCoreApplication::instance()->thread());
+    EXPECT_FALSE(player.isPlaying());
+    // The tail that rings on is not reported a second time.
+    processEventsFor(300);
+    EXPECT_EQ(threads.size(), 1u);
+}
+
+TEST_F(MusicPlayerTest, ReplaysOnlyWhileMusicIsOnAndAGameRunsUnpaused) {
+    struct Case {
+        int musicType;
+        bool running;
+        bool paused;
+        bool replays;
+    };
+    const Case cases[] = {
+        {0, true, false, true},
+        {0, true, true, false},
+        {0, false, false, false},
+        {kit::kMusicOff, true, false, false},
+    };
+    const auto file = writeShortTrack();
+    for (const Case& c : cases) {
+        MusicPlayer player(MusicTitle::Briko);
+        ASSERT_TRUE(player.openFile(file));
+        QObject::connect(&player, &MusicPlayer::ended,
+                         [&] { player.replayIfRunning(c.musicType, c.running, c.paused); });
+        QSignalSpy ended(&player, &MusicPlayer::ended);
+        player.startMusic(0);
+        ASSERT_TRUE(ended.wait(2000));
+        EXPECT_EQ(player.isPlaying(), c.replays)
+            << "music " << c.musicType << " running " << c.running << " paused " << c.paused;
+        if (c.replays) {
+            EXPECT_TRUE(ended.wait(2000)) << "the replay ends and replays again";
+        }
+    }
+}
+
+TEST_F(MusicPlayerTest, StoppingRaisesTheEndButAStoppedGameReplaysNothing) {
+    MusicPlayer player(MusicTitle::Orchard);
+    player.openTrack(0);
+    ASSERT_TRUE(player.isOpen());
+    bool gameRunning = true;
+    QObject::connect(&player, &MusicPlayer::ended,
+                     [&] { player.replayIfRunning(0, gameRunning, false); });
+    QSignalSpy ended(&player, &MusicPlayer::ended);
+    player.startMusic(0);
+    processEventsFor(100);
+    player.stopMusic(0);
+    gameRunning = false;
+    EXPECT_EQ(ended.count(), 0) << "the end comes queued, like a window message";
+    ASSERT_TRUE(ended.wait(1000));
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+TEST_F(MusicPlayerTest, AStartRightAfterAStopIsNotCutByTheStopsEnd) {
+    MusicPlayer player(MusicTitle::Orchard);
+    player.openTrack(2);
+    ASSERT_TRUE(player.isOpen());
+    QSignalSpy ended(&player, &MusicPlayer::ended);
+    player.startMusic(2);
+    player.stopMusic(2);   // Abort confirmed ...
+    player.startMusic(2);  // ... and the next game starts in the same handler
+    processEventsFor(300);
+    EXPECT_EQ(ended.count(), 0);
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_NE(Mix_PlayingMusic(), 0);
+}
+
+TEST_F(MusicPlayerTest, ClosingDuringPlayReportsNoEnd) {
+    auto player = std::make_unique<MusicPlayer>(MusicTitle::Briko);
+    player->openTrack(0);
+    QSignalSpy ended(player.get(), &MusicPlayer::ended);
+    player->startMusic(0);
+    player->close();
+    EXPECT_FALSE(player->isOpen());
+    processEventsFor(100);
+    EXPECT_EQ(ended.count(), 0);
+    // A player destroyed while playing leaves the mixer quiet.
+    player->openTrack(0);
+    player->startMusic(0);
+    player.reset();
+    processEventsFor(100);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+TEST(MusicRendering, ARealTrackRendersSoundThatIsNotSilence) {
+    const auto capture = std::filesystem::current_path() / "rendered.raw";
+    kit::testing::ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+    kit::testing::ScopedEnv file("SDL_DISKAUDIOFILE", capture.string());
+    {
+        kit::AudioSession audio;
+        ASSERT_TRUE(kit::AudioSession::hasMidi());
+        MusicPlayer player(MusicTitle::Orchard);
+        player.openTrack(0);
+        ASSERT_TRUE(player.isOpen());
+        player.startMusic(0);
+        processEventsFor(1500);
+    }
+    std::ifstream in(capture, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
+                                  std::istreambuf_iterator<char>()};
+    ASSERT_GT(bytes.size(), 44100u);
+    int loud = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto sample = static_cast<std::int16_t>(
+            static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        if (std::abs(sample) > 1000)
+            ++loud;
+    }
+    EXPECT_GT(loud, 1000);
+}
+
+TEST(MusicWithoutSoundFont, CountsAsNoMidiDevice) {
+    kit::AudioSession audio(kit::AudioOptions{"/nonexistent/none.sf2"});
+    ASSERT_TRUE(kit::AudioSession::isOpen());
+    EXPECT_FALSE(kit::AudioSession::hasMidi());
+    MusicPlayer player(MusicTitle::Orchard);
+    player.openTrack(0);
+    EXPECT_FALSE(player.isOpen());
+}
+
+}  // namespace

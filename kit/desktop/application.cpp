@@ -1,0 +1,33 @@
+#include "kit/desktop/application.h"
+
+#include <QWidget>
+
+#include <exception>
+#include <stdexcept>
+
+#include "kit/desktop/message_box.h"
+
+namespace kit {
+
+Application::Application(int& argc, char** argv, const QString& title) : QApplication(argc, argv) {
+    setApplicationName(title);
+    setApplicationDisplayName(title);
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        reportException(error);
+    } catch (...) {
+        reportException(std::runtime_error("Unknown error."));
+    }
+    return false;
+}
+
+void reportException(const std::exception& error) {
+    showMessage(QApplication::activeWindow(), QString::fromUtf8(error.what()),
+                QApplication::applicationName(), MessageIcon::Error);
+}
+
+}  // namespace kit

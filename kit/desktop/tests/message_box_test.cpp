@@ -1,0 +1,58 @@
+#include <QPushButton>
+#include <QTimer>
+
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+#include "kit/desktop/application.h"
+#include "kit/desktop/message_box.h"
+
+namespace {
+
+struct Recorded {
+    std::vector<kit::MessageRequest> requests;
+    kit::MessageAnswer answer = kit::MessageAnswer::Yes;
+};
+
+class MessageBoxTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        kit::setMessageResponder([this](const kit::MessageRequest& r) {
+            recorded.requests.push_back(r);
+            return recorded.answer;
+        });
+    }
+    void TearDown() override { kit::setMessageResponder({}); }
+    Recorded recorded;
+};
+
+TEST_F(MessageBoxTest, ResponderSeesTheExactTextAndAnswers) {
+    recorded.answer = kit::MessageAnswer::No;
+    const auto answer = kit::showMessage(nullptr, "Really ?", "Abort Game ?",
+                                         kit::MessageIcon::Question, kit::MessageButtons::YesNo);
+    EXPECT_EQ(answer, kit::MessageAnswer::No);
+    ASSERT_EQ(recorded.requests.size(), 1u);
+    EXPECT_EQ(recorded.requests[0].text, "Really ?");
+    EXPECT_EQ(recorded.requests[0].caption, "Abort Game ?");
+    EXPECT_EQ(recorded.requests[0].icon, kit::MessageIcon::Question);
+}
+
+TEST_F(MessageBoxTest, AboutBoxSplitsCaptionAtHash) {
+    kit::showAboutBox(nullptr, "Orchard#Orchard", "Orchard version 1.95", QIcon());
+    kit::showAboutBox(nullptr, "Pillora", "", QIcon());
+    ASSERT_EQ(recorded.requests.size(), 2u);
+    EXPECT_EQ(recorded.requests[0].kind, kit::MessageKind::About);
+    EXPECT_EQ(recorded.requests[0].caption, "Orchard");
+    EXPECT_EQ(recorded.requests[0].text, "Orchard\nOrchard version 1.95");
+    EXPECT_EQ(recorded.requests[1].caption, "About Pillora");
+}
+
+TEST_F(MessageBoxTest, ReportedExceptionShowsItsTextAsAnError) {
+    kit::reportException(std::runtime_error("Disk full"));
+    ASSERT_EQ(recorded.requests.size(), 1u);
+    EXPECT_EQ(recorded.requests[0].text, "Disk full");
+    EXPECT_EQ(recorded.requests[0].icon, kit::MessageIcon::Error);
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#include "kit/highscores/orchard_best_window.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "ui_orchard_best_window.h"
+
+namespace kit {
+namespace {
+
+// The still life of fruit beside the table, drawn from its vector source.
+QPixmap stillLife() {
+    QImage image(116, 145, QImage::Format_RGB32);
+    image.fill(QColor(192, 192, 192));
+    QSvgRenderer renderer(QStringLiteral(":/kit/orchard_still_life.svg"));
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(0, 0, 116, 145));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+TOrchardBestWindow::TOrchardBestWindow(QWidget* parent)
+    : BestWindow(Program::Orchard, parent), ui_(std::make_unique<Ui::OrchardBestWindow>()) {
+    ui_->setupUi(this);
+    BestWindowControls controls = commonControls(*ui_);
+    controls.candidateBevel = ui_->Bevel11;
+    ui_->Image1->setPixmap(stillLife());
+    attachControls(controls);
+}
+
+TOrchardBestWindow::~TOrchardBestWindow() = default;
+
+}  // namespace kit

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "kit/joystick/joystick_position.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+struct _SDL_Joystick;
+
+namespace kit {
+
+enum class TGamePort { One, Two, None };
+
+// Button N's state: Pushed is true while it is held.
+using TButtonNotifyEvent = std::function<void(QObject* Sender, bool Pushed)>;
+// The reduced stick position. The handler may change X and Y; what it leaves is what
+// the component remembers as the last position.
+using TJoyMoveEvent = std::function<void(QObject* Sender, std::int32_t& X, std::int32_t& Y)>;
+
+// The joystick component of a main window (Joystick1): polls a joystick on a timer
+// of its own and turns stick and buttons into events, all on the GUI thread. Any
+// joystick or game controller that SDL knows serves; `One` is SDL's joystick 0,
+// `Two` joystick 1, `None` joystick 0 as well. Nothing reports a missing joystick:
+// Activate simply leaves the component inactive. An unplugged joystick makes the
+// polls fail and skip their tick until it is plugged in again.
+//
+// GamePort, NotifyRange and PollRate ignore changes while the component is active;
+// PollRate is taken when polling starts. NotifyRange is stored only.
+class TJoystick : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit TJoystick(QObject* owner = nullptr);
+    ~TJoystick() override;
+
+    bool Active() const { return active_; }
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value) { enabled_ = value; }
+
+    TGamePort GamePort() const { return gamePort_; }
+    void SetGamePort(TGamePort value);
+
+    std::int32_t NotifyRange() const { return notifyRange_; }
+    void SetNotifyRange(std::int32_t value);
+
+    std::int32_t PollRate() const { return pollRate_; }
+    void SetPollRate(std::int32_t value);
+
+    bool RepeatPosition() const { return repeatPosition_; }
+    void SetRepeatPosition(bool value) { repeatPosition_ = value; }
+
+    bool RepeatButton1() const { return repeatButton_[0]; }
+    bool RepeatButton2() const { return repeatButton_[1]; }
+    bool RepeatButton3() const { return repeatButton_[2]; }
+    bool RepeatButton4() const { return repeatButton_[3]; }
+    void SetRepeatButton1(bool value) { repeatButton_[0] = value; }
+    void SetRepeatButton2(bool value) { repeatButton_[1] = value; }
+    void SetRepeatButton3(bool value) { repeatButton_[2] = value; }
+    void SetRepeatButton4(bool value) { repeatButton_[3] = value; }
+
+    void SetOnButton1(TButtonNotifyEvent handler) { onButton_[0] = std::move(handler); }
+    void SetOnButton2(TButtonNotifyEvent handler) { onButton_[1] = std::move(handler); }
+    void SetOnButton3(TButtonNotifyEvent handler) { onButton_[2] = std::move(handler); }
+    void SetOnButton4(TButtonNotifyEvent handler) { onButton_[3] = std::move(handler); }
+    void SetOnJoyMove(TJoyMoveEvent handler) { onJoyMove_ = std::move(handler); }
+
+    // Starts polling when the joystick of GamePort answers; otherwise stays inactive.
+    void Activate();
+    void Deactivate();
+
+    // One poll step, what each timer event runs: reads the joystick and fires the
+    // button and move events.
+    void Poll();
+
+    // The interval the poll timer runs at, in milliseconds.
+    int TimerInterval() const { return timer_.interval(); }
+
+  private:
+    bool read();
+    void closeDevice();
+
+    bool active_ = false;
+    bool enabled_ = true;
+    TGamePort gamePort_ = TGamePort::One;
+    std::int32_t notifyRange_ = 20;
+    std::int32_t pollRate_ = 50;
+    bool repeatPosition_ = true;
+    std::array<bool, 4> repeatButton_{};
+    std::array<TButtonNotifyEvent, 4> onButton_;
+    TJoyMoveEvent onJoyMove_;
+
+    int joyNumber_ = 0;
+    JoyPosition position_;
+    std::int32_t lastX_ = 0;
+    std::int32_t lastY_ = 0;
+    std::array<bool, 4> lastButton_{};
+    QTimer timer_;
+    _SDL_Joystick* device_ = nullptr;
+    bool sdlStarted_ = false;
+};
+
+}  // namespace kit

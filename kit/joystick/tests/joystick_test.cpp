@@ -1,0 +1,234 @@
+#include "kit/joystick/joystick.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <SDL2/SDL.h>
+
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kit::TGamePort;
+using kit::TJoystick;
+
+// A joystick of SDL's own, two axes and four buttons, that the test moves by hand.
+// Positions are given on the 0 to 65535 scale of the component.
+class VirtualStick {
+  public:
+    VirtualStick() {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+        plugIn();
+    }
+    ~VirtualStick() {
+        unplug();
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+    void plugIn() {
+        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 4, 0);
+        handle_ = index < 0 ? nullptr : SDL_JoystickOpen(index);
+    }
+    void unplug() {
+        if (handle_ == nullptr)
+            return;
+        const SDL_JoystickID id = SDL_JoystickInstanceID(handle_);
+        SDL_JoystickClose(handle_);
+        handle_ = nullptr;
+        for (int i = 0; i < SDL_NumJoysticks(); ++i)
+            if (SDL_JoystickGetDeviceInstanceID(i) == id)
+                SDL_JoystickDetachVirtual(i);
+    }
+    bool present() const { return handle_ != nullptr; }
+    void move(int x, int y) {
+        SDL_JoystickSetVirtualAxis(handle_, 0, static_cast<Sint16>(x - 32768));
+        SDL_JoystickSetVirtualAxis(handle_, 1, static_cast<Sint16>(y - 32768));
+    }
+    void press(int button, bool down = true) {
+        SDL_JoystickSetVirtualButton(handle_, button, down ? SDL_PRESSED : SDL_RELEASED);
+    }
+
+  private:
+    SDL_Joystick* handle_ = nullptr;
+};
+
+struct Recorder {
+    std::vector<std::pair<int, int>> moves;
+    std::vector<std::pair<int, bool>> buttons;  // button number, pushed
+
+    void attach(TJoystick& joystick) {
+        joystick.SetOnJoyMove(
+            [this](QObject*, std::int32_t& x, std::int32_t& y) { moves.emplace_back(x, y); });
+        joystick.SetOnButton1([this](QObject*, bool pushed) { buttons.emplace_back(1, pushed); });
+        joystick.SetOnButton2([this](QObject*, bool pushed) { buttons.emplace_back(2, pushed); });
+        joystick.SetOnButton3([this](QObject*, bool pushed) { buttons.emplace_back(3, pushed); });
+        joystick.SetOnButton4([this](QObject*, bool pushed) { buttons.emplace_back(4, pushed); });
+    }
+};
+
+class JoystickTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(stick.present()) << SDL_GetError();
+        recorder.attach(joystick);
+    }
+    void activate() {
+        joystick.Activate();
+        ASSERT_TRUE(joystick.Active());
+    }
+    void poll(int times) {
+        for (int i = 0; i < times; ++i)
+            joystick.Poll();
+    }
+
+    VirtualStick stick;
+    TJoystick joystick;
+    Recorder recorder;
+};
+
+using Moves = std::vector<std::pair<int, int>>;
+using Buttons = std::vector<std::pair<int, bool>>;
+
+TEST_F(JoystickTest, StartsInactiveWithTheDefaults) {
+    EXPECT_FALSE(joystick.Active());
+    EXPECT_TRUE(joystick.Enabled());
+    EXPECT_EQ(joystick.GamePort(), TGamePort::One);
+    EXPECT_EQ(joystick.NotifyRange(), 20);
+    EXPECT_EQ(joystick.PollRate(), 50);
+    EXPECT_TRUE(joystick.RepeatPosition());
+    EXPECT_FALSE(joystick.RepeatButton1() || joystick.RepeatButton2() || joystick.RepeatButton3() ||
+                 joystick.RepeatButton4());
+}
+
+TEST_F(JoystickTest, AtRestWithRepeatOnEveryPollReportsTheCentre) {
+    activate();
+    poll(3);
+    EXPECT_EQ(recorder.moves, (Moves{{0, 0}, {0, 0}, {0, 0}}));
+    EXPECT_TRUE(recorder.buttons.empty());
+}
+
+TEST_F(JoystickTest, WithRepeatOffAStickHeldStillGivesOneEvent) {
+    joystick.SetRepeatPosition(false);
+    activate();
+    poll(2);
+    EXPECT_TRUE(recorder.moves.empty()) << "the centre is where it started";
+    stick.move(65535, 0);
+    poll(3);
+    stick.move(0, 65535);
+    poll(2);
+    EXPECT_EQ(recorder.moves, (Moves{{3, 4}, {-4, -3}}));
+}
+
+TEST_F(JoystickTest, StepsAreTruncatedTowardZero) {
+    const struct {
+        int x, y, stepX, stepY;
+    } cases[] = {
+        {24576, 32768, -1, 0}, {24577, 32768, 0, 0}, {32768, 0, 0, 4}, {40959, 40960, 0, -1},
+        {40960, 24575, 1, 1},  {0, 65535, -4, -3},   {65535, 1, 3, 3},
+    };
+    activate();
+    for (const auto& c : cases) {
+        stick.move(c.x, c.y);
+        recorder.moves.clear();
+        poll(1);
+        EXPECT_EQ(recorder.moves, (Moves{{c.stepX, c.stepY}})) << c.x << ", " << c.y;
+    }
+}
+
+TEST_F(JoystickTest, AButtonHeldForSeveralPollsGivesPressAndRelease) {
+    activate();
+    stick.press(0);
+    poll(3);
+    stick.press(0, false);
+    poll(2);
+    stick.press(2);
+    poll(2);
+    EXPECT_EQ(recorder.buttons, (Buttons{{1, true}, {1, false}, {3, true}}));
+}
+
+TEST_F(JoystickTest, WithButtonRepeatEveryPollReportsTheButton) {
+    joystick.SetRepeatButton4(true);
+    activate();
+    poll(1);
+    stick.press(3);
+    poll(1);
+    EXPECT_EQ(recorder.buttons, (Buttons{{4, false}, {4, true}}));
+}
+
+TEST_F(JoystickTest, WhatTheMoveHandlerLeavesIsTheLastPosition) {
+    joystick.SetRepeatPosition(false);
+    joystick.SetOnJoyMove([this](QObject* sender, std::int32_t& x, std::int32_t& y) {
+        EXPECT_EQ(sender, &joystick);
+        recorder.moves.emplace_back(x, y);
+        x = 0;
+    });
+    activate();
+    stick.move(65535, 32768);
+    poll(3);
+    EXPECT_EQ(recorder.moves, (Moves{{3, 0}, {3, 0}, {3, 0}}));
+}
+
+TEST_F(JoystickTest, PortRangeAndRateCannotChangeWhileActive) {
+    activate();
+    joystick.SetPollRate(200);
+    joystick.SetNotifyRange(3);
+    joystick.SetGamePort(TGamePort::Two);
+    EXPECT_EQ(joystick.PollRate(), 50);
+    EXPECT_EQ(joystick.NotifyRange(), 20);
+    EXPECT_EQ(joystick.GamePort(), TGamePort::One);
+    EXPECT_EQ(joystick.TimerInterval(), 50);
+
+    joystick.Deactivate();
+    joystick.SetPollRate(200);
+    EXPECT_EQ(joystick.TimerInterval(), 50) << "the rate is taken when polling starts";
+    activate();
+    EXPECT_EQ(joystick.TimerInterval(), 200);
+}
+
+TEST_F(JoystickTest, WithoutAJoystickAtItsPortItStaysInactive) {
+    joystick.SetGamePort(TGamePort::Two);
+    joystick.Activate();
+    EXPECT_FALSE(joystick.Active());
+    poll(2);
+    EXPECT_TRUE(recorder.moves.empty());
+
+    joystick.SetGamePort(TGamePort::None);  // the same joystick as One
+    activate();
+}
+
+TEST_F(JoystickTest, DisabledOrDeactivatedItFiresNothing) {
+    activate();
+    joystick.SetEnabled(false);
+    poll(2);
+    joystick.SetEnabled(true);
+    joystick.Deactivate();
+    poll(2);
+    EXPECT_TRUE(recorder.moves.empty());
+}
+
+TEST_F(JoystickTest, AnUnpluggedJoystickSkipsTicksUntilItIsBack) {
+    activate();
+    stick.unplug();
+    poll(2);
+    EXPECT_TRUE(joystick.Active());
+    EXPECT_TRUE(recorder.moves.empty());
+    stick.plugIn();
+    stick.move(32768, 65535);
+    poll(1);
+    EXPECT_EQ(recorder.moves, (Moves{{0, -3}}));
+}
+
+TEST_F(JoystickTest, PollsOnItsOwnTimer) {
+    joystick.SetPollRate(10);
+    activate();
+    QElapsedTimer clock;
+    clock.start();
+    while (recorder.moves.size() < 3 && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_GE(recorder.moves.size(), 3u);
+}
+
+}  // namespace

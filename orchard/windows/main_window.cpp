@@ -1,0 +1,509 @@
+#include "orchard/windows/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPainter>
+#include <QScreen>
+#include <QThread>
+
+#include "kit/audio/sound_effect.h"
+#include "kit/desktop/form_style.h"
+#include "kit/desktop/help_window.h"
+#include "kit/desktop/message_box.h"
+#include "kit/digits/digits.h"
+#include "kit/highscores/orchard_best_window.h"
+#include "kit/settings/cdrom.h"
+#include "kit/settings/settings.h"
+#include "orchard/windows/about_window.h"
+#include "orchard/windows/options_window.h"
+#include "orchard/windows/well_geometry.h"
+
+namespace orchard {
+namespace {
+
+QPoint framePosition(const QWidget* frame) {
+    return frame->geometry().topLeft();
+}
+
+}  // namespace
+
+TTOrchardMainWindow::TTOrchardMainWindow(QWidget* parent, kit::RandomSource* random)
+    : QMainWindow(parent), MediaPlayer1(kit::MusicTitle::Orchard), Joystick1(this) {
+    ui_.setupUi(this);
+    setFont(kit::formFont());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setFocusPolicy(Qt::StrongFocus);
+
+    orchardTiles_ = QPixmap(QStringLiteral(":/orchard/ORCHARD.png"));
+    defaultTiles_ = QPixmap(QStringLiteral(":/orchard/DEFAULT.png"));
+    numbers_ = kit::loadNumbersStrip(kit::Program::Orchard);
+    for (const char* size : {"16", "32", "48"})
+        mainIcon_.addFile(QStringLiteral(":/orchard/MAINICON%1.png").arg(QLatin1String(size)));
+    setWindowIcon(mainIcon_);
+
+    // The pointer would only hide the falling fruit.
+    ui_.Bevel2->setCursor(Qt::BlankCursor);
+    picture_ = QImage(ui_.ClientArea->size(), QImage::Format_ARGB32_Premultiplied);
+    picture_.fill(Qt::transparent);
+    ui_.ClientArea->installEventFilter(this);
+
+    fallTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&fallTimer_, &QTimer::timeout, this, &TTOrchardMainWindow::FallTimerTick);
+
+    if (random != nullptr)
+        game_ = std::make_unique<OrchardGame>(*this, *random);
+    else
+        game_ = std::make_unique<OrchardGame>(*this);
+
+    connect(ui_.New1, &QAction::triggered, this, &TTOrchardMainWindow::New1Click);
+    connect(ui_.Pause1, &QAction::triggered, this, &TTOrchardMainWindow::Pause1Click);
+    connect(ui_.Best1, &QAction::triggered, this, [this] { Best1Click(game_->State().Score); });
+    connect(ui_.Options, &QAction::triggered, this, &TTOrchardMainWindow::OptionsClick);
+    connect(ui_.Exit2, &QAction::triggered, this, &TTOrchardMainWindow::Exit2Click);
+    connect(ui_.Index1, &QAction::triggered, this, &TTOrchardMainWindow::Index1Click);
+    connect(ui_.About1, &QAction::triggered, this, &TTOrchardMainWindow::About1Click);
+    // The shortcuts work wherever the focus is inside this window.
+    for (QAction* action :
+         {ui_.Best1, ui_.Options, ui_.Exit2, ui_.New1, ui_.Pause1, ui_.Index1, ui_.About1})
+        addAction(action);
+
+    connect(&MediaPlayer1, &kit::MusicPlayer::ended, this, &TTOrchardMainWindow::RepeatPlaying);
+    // The joystick's design settings; it polls only once the options enable it.
+    Joystick1.SetEnabled(true);
+    Joystick1.SetGamePort(kit::TGamePort::One);
+    Joystick1.SetRepeatPosition(true);
+    Joystick1.SetRepeatButton1(false);
+    Joystick1.SetRepeatButton2(false);
+    Joystick1.SetRepeatButton3(false);
+    Joystick1.SetRepeatButton4(false);
+    Joystick1.SetOnJoyMove(
+        [this](QObject* sender, std::int32_t& x, std::int32_t& y) { JoyStickMove(sender, x, y); });
+
+    LoadSettings();
+    MediaPlayer1.openTrack(MusicType_);  // nothing while the music is off
+    Repaint();
+
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TTOrchardMainWindow::~TTOrchardMainWindow() {
+    fallTimer_.stop();
+    Joystick1.Deactivate();
+    MediaPlayer1.close();
+    SaveSettings();
+}
+
+void TTOrchardMainWindow::AttachWindows(kit::TOrchardBestWindow& best,
+                                        TTOrchardOptionWindow& options,
+                                        TOrchardAboutWindow& about) {
+    bestWindow_ = &best;
+    optionWindow_ = &options;
+    aboutWindow_ = &about;
+}
+
+// ---- Settings ---------------------------------------------------------------
+
+void TTOrchardMainWindow::LoadSettings() {
+    const kit::OrchardSettings settings = kit::LoadOrchardSettings();
+    OrchardOptions& options = game_->Options();
+    TileSet_ = settings.which;
+    options.StartLevel = static_cast<std::uint32_t>(settings.level);
+    options.AlignCount = static_cast<std::uint32_t>(settings.nbAligned);
+    options.Delay = settings.delay;
+    options.SoundOn = settings.sound;
+    options.JockerEnabled = settings.jocker;
+    options.ShowNext = settings.nextPiece;
+    MusicType_ = settings.music;
+    SndName1_ = settings.sndName1;
+    SndName2_ = settings.sndName2;
+    SndName3_ = settings.sndName3;
+}
+
+void TTOrchardMainWindow::SaveSettings() const {
+    const OrchardOptions& options = game_->Options();
+    kit::OrchardSettings settings;
+    settings.which = TileSet_;
+    settings.level = static_cast<int>(options.StartLevel);
+    settings.nbAligned = static_cast<int>(options.AlignCount);
+    settings.delay = options.Delay;
+    settings.sound = options.SoundOn;
+    settings.jocker = options.JockerEnabled;
+    settings.nextPiece = options.ShowNext;
+    settings.music = MusicType_;
+    settings.sndName1 = SndName1_;
+    settings.sndName2 = SndName2_;
+    settings.sndName3 = SndName3_;
+    kit::SaveSettings(settings);  // a failed write is silent; the next start reads the old file
+}
+
+// ---- Menu commands ------------------------------------------------------------
+
+void TTOrchardMainWindow::New1Click() {
+    if (gameShown_) {
+        // Between the overflow and the tick that ends the game there is no
+        // game left to abort, and no new one may start before the score is offered.
+        if (!game_->State().NoGame)
+            AskToAbort();
+        return;
+    }
+    game_->NewGame(kit::ReadOrchardDeltaT());
+    ShowGameMenus(true);
+    MediaPlayer1.startMusic(MusicType_);
+    Repaint();
+}
+
+void TTOrchardMainWindow::Pause1Click() {
+    if (!game_->State().NoGame)
+        game_->TogglePause();
+}
+
+void TTOrchardMainWindow::AskToAbort() {
+    if (!game_->State().Paused)
+        Pause1Click();
+    const kit::MessageAnswer answer =
+        kit::showMessage(this, QStringLiteral("Really ?"), QStringLiteral("Abort Game ?"),
+                         kit::MessageIcon::Question, kit::MessageButtons::YesNo);
+    if (answer == kit::MessageAnswer::Yes) {
+        StopFallTimer();
+        MediaPlayer1.stopMusic(MusicType_);
+        ShowGameMenus(false);
+        game_->AbortGame();
+        Repaint();
+    } else if (game_->State().Paused) {
+        Pause1Click();  // resumes, also a game that was paused before
+    }
+}
+
+void TTOrchardMainWindow::Best1Click(std::uint16_t score) {
+    if (kit::warnIfRunningFromCdRom(this))
+        return;
+    if (bestWindow_ == nullptr)
+        return;
+    bestWindow_->SetPlacement(frameGeometry());
+    bestWindow_->SetScore(score);
+    bestWindow_->showModal();
+}
+
+void TTOrchardMainWindow::OptionsClick() {
+    if (optionWindow_ == nullptr)
+        return;
+    OrchardOptions& options = game_->Options();
+    OrchardOptionPlaces places;
+    places.SoundOn = &options.SoundOn;
+    places.JockerEnabled = &options.JockerEnabled;
+    places.ShowNext = &options.ShowNext;
+    places.MusicType = &MusicType_;
+    places.TileSet = &TileSet_;
+    places.AlignCount = &options.AlignCount;
+    places.StartLevel = &options.StartLevel;
+    optionWindow_->Setup(frameGeometry(), this, places);
+    optionWindow_->exec();
+    // The tile set and the next box take effect at once.
+    Repaint();
+}
+
+void TTOrchardMainWindow::Exit2Click() {
+    close();
+}
+
+void TTOrchardMainWindow::Index1Click() {
+    kit::helpWindow().showDocument(QStringLiteral(":/orchard/help/index.html"),
+                                   QStringLiteral("contents"));
+}
+
+void TTOrchardMainWindow::About1Click() {
+    kit::showAboutBox(this, QStringLiteral("Orchard"),
+                      QStringLiteral("Orchard version 1.95,\nreleased in July 1996"), mainIcon_);
+}
+
+void TTOrchardMainWindow::ShowGameMenus(bool gameRunning) {
+    gameShown_ = gameRunning;
+    ui_.New1->setText(gameRunning ? QStringLiteral("&Abort") : QStringLiteral("&New"));
+    // Disabling the items as well as the menus keeps their shortcuts from acting.
+    for (QMenu* menu : {ui_.Game1, ui_.Help1}) {
+        menu->menuAction()->setEnabled(!gameRunning);
+        for (QAction* action : menu->actions())
+            action->setEnabled(!gameRunning);
+    }
+}
+
+// ---- Close --------------------------------------------------------------------
+
+void TTOrchardMainWindow::closeEvent(QCloseEvent* event) {
+    // Bye: never refused. A game still running stops here, so that it cannot
+    // end behind the about window with a message and the high-score table.
+    fallTimer_.stop();
+    Joystick1.Deactivate();
+    if (aboutWindow_ != nullptr && !kit::OrchardHidesAboutBox()) {
+        aboutWindow_->Setup(frameGeometry());
+        aboutWindow_->exec();
+    }
+    event->accept();
+}
+
+// ---- Fall timer and the end of a game ----------------------------------------------
+
+void TTOrchardMainWindow::ArmFallTimer(int intervalMs) {
+    fallTimer_.start(std::max(0, intervalMs));
+}
+
+void TTOrchardMainWindow::StopFallTimer() {
+    fallTimer_.stop();
+}
+
+void TTOrchardMainWindow::FallTimerTick() {
+    if (game_->State().NoGame)
+        EndOfGame();
+    else
+        game_->FallTick();
+}
+
+void TTOrchardMainWindow::EndOfGame() {
+    StopFallTimer();
+    MediaPlayer1.stopMusic(MusicType_);
+    kit::showMessage(this, QStringLiteral("Game Over ..."), QStringLiteral("Sorry !"),
+                     kit::MessageIcon::Error);
+    const std::uint16_t finalScore = game_->EndGame();
+    Repaint();
+    Best1Click(finalScore);
+    ShowGameMenus(false);
+    Repaint();
+}
+
+// ---- Keys and joystick ------------------------------------------------------------
+
+void TTOrchardMainWindow::keyPressEvent(QKeyEvent* event) {
+    if (game_->State().NoGame) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // Auto-repeat repeats the command; none is blocked by the pause.
+    switch (event->key()) {
+        case Qt::Key_Space:
+            game_->DropColumn();
+            break;
+        case Qt::Key_Left:
+            game_->MoveLeft();
+            break;
+        case Qt::Key_Up:
+            game_->CycleColumn();
+            break;
+        case Qt::Key_Right:
+            game_->MoveRight();
+            break;
+        case Qt::Key_Down:
+            game_->StartFastFall();
+            break;
+        default:
+            QMainWindow::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void TTOrchardMainWindow::keyReleaseEvent(QKeyEvent* event) {
+    // An auto-repeat release is not a release: the key is still held.
+    if (event->key() == Qt::Key_Down && !event->isAutoRepeat() && !game_->State().NoGame) {
+        game_->StopFastFall();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void TTOrchardMainWindow::JoyStickMove(QObject*, std::int32_t& x, std::int32_t& y) {
+    if (game_->State().NoGame)
+        return;
+    if (x > 1)
+        game_->MoveRight();
+    if (x < -1)
+        game_->MoveLeft();
+    if (y > 1)
+        game_->DropColumn();
+    if (y < -1)
+        game_->CycleColumn();
+}
+
+void TTOrchardMainWindow::ApplyJoystickSetting() {
+    if (optionWindow_ == nullptr)
+        return;
+    if (optionWindow_->JoystickEnabled())
+        Joystick1.Activate();
+    else
+        Joystick1.Deactivate();
+}
+
+// ---- Music --------------------------------------------------------------------
+
+void TTOrchardMainWindow::RepeatPlaying() {
+    MediaPlayer1.replayIfRunning(MusicType_, !game_->State().NoGame, game_->State().Paused);
+}
+
+void TTOrchardMainWindow::ReloadMusic() {
+    if (MusicType_ == kit::kMusicOff)
+        return;
+    if (!MediaPlayer1.isPlaying())
+        MediaPlayer1.close();
+    MediaPlayer1.openTrack(MusicType_);
+}
+
+bool TTOrchardMainWindow::event(QEvent* event) {
+    if (event->type() == static_cast<QEvent::Type>(QEvent::User + kReloadMusicEvent)) {
+        ReloadMusic();
+        ApplyJoystickSetting();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// ---- Drawing ----------------------------------------------------------------------
+
+const QPixmap& TTOrchardMainWindow::Tiles() const {
+    return TileSet_ == 2 ? defaultTiles_ : orchardTiles_;
+}
+
+void TTOrchardMainWindow::PaintTile(QPainter& painter, const QRect& target, Cell code) const {
+    const int tile = code >= 0 && code <= Joker ? code : Empty;
+    painter.drawPixmap(target.topLeft(), Tiles(), tileSourceRect(tile));
+}
+
+void TTOrchardMainWindow::ShowNow(const QRect& area) {
+    // Drawn at once, so that every step of a cascade reaches the screen.
+    if (ui_.ClientArea->isVisible())
+        ui_.ClientArea->repaint(area);
+}
+
+void TTOrchardMainWindow::DrawCell(int column, int row, Cell code) {
+    if (!isShownRow(row) || column < 0 || column >= kWellColumns)
+        return;
+    const QRect target = wellCellRect(framePosition(ui_.Bevel2), column, row);
+    {
+        QPainter painter(&picture_);
+        PaintTile(painter, target, code);
+    }
+    ShowNow(target);
+}
+
+void TTOrchardMainWindow::DrawColumn(const Column& column, int prevX, int prevY, int columnX,
+                                     int columnY) {
+    const QPoint well = framePosition(ui_.Bevel2);
+    QRect touched;
+    {
+        QPainter painter(&picture_);
+        painter.setClipRect(wellInterior(well));
+        for (int k = 0; k < 3; ++k) {
+            if (prevY + kTileSize * k < 0)
+                continue;
+            const QRect target = columnCellRect(well, prevX, prevY, k);
+            PaintTile(painter, target, Empty);
+            touched |= target;
+        }
+        for (int k = 0; k < 3; ++k) {
+            if (columnY + kTileSize * k < 0)
+                continue;
+            const QRect target = columnCellRect(well, columnX, columnY, k);
+            PaintTile(painter, target, column[k]);
+            touched |= target;
+        }
+    }
+    if (!touched.isEmpty())
+        ShowNow(touched & wellInterior(well));
+}
+
+void TTOrchardMainWindow::DrawNextBlock(const Column& next) {
+    const QPoint frame = framePosition(ui_.Bevel8);
+    {
+        QPainter painter(&picture_);
+        for (int k = 0; k < 3; ++k)
+            PaintTile(painter, nextCellRect(frame, k), next[k]);
+    }
+    ShowNow(QRect(frame, ui_.Bevel8->size()));
+}
+
+void TTOrchardMainWindow::DrawCounter(Counter counter, unsigned value) {
+    const QWidget* frame = ui_.Bevel4;
+    int digits = 5;
+    switch (counter) {
+        case Counter::Score:
+            break;
+        case Counter::Eliminated:
+            frame = ui_.Bevel6;
+            digits = 3;
+            break;
+        case Counter::Level:
+            frame = ui_.Bevel7;
+            digits = 2;
+            break;
+        case Counter::PlayedBlocks:
+            frame = ui_.Bevel5;
+            digits = 3;
+            value &= 0xFFFF;
+            break;
+    }
+    {
+        QPainter painter(&picture_);
+        kit::DrawCounter(painter, numbers_, frame->geometry(), value, digits);
+    }
+    ShowNow(frame->geometry());
+}
+
+void TTOrchardMainWindow::PlayEffect(Effect effect) {
+    const std::string* name = &SndName1_;
+    if (effect == Effect::GameStart)
+        name = &SndName2_;
+    else if (effect == Effect::DropRest)
+        name = &SndName3_;
+    kit::playSoundEffect(*name, kit::EffectMode::Async);
+}
+
+void TTOrchardMainWindow::PauseSettleStep() {
+    if (settlePauseMs_ > 0 && ui_.ClientArea->isVisible())
+        QThread::msleep(static_cast<unsigned long>(settlePauseMs_));
+}
+
+void TTOrchardMainWindow::Repaint() {
+    const OrchardState& state = game_->State();
+    const OrchardOptions& options = game_->Options();
+    const QPoint well = framePosition(ui_.Bevel2);
+    {
+        QPainter painter(&picture_);
+        for (int column = 0; column < kWellColumns; ++column) {
+            // The top strip is never drawn from the board on a repaint.
+            PaintTile(painter, wellCellRect(well, column, -1), state.NoGame ? Stone : Empty);
+            for (int row = 0; row <= kLastShownRow; ++row)
+                PaintTile(painter, wellCellRect(well, column, row), state.Board.At(column, row));
+        }
+    }
+    if (!state.NoGame)
+        DrawColumn(state.FallingColumn, state.PrevX, state.PrevY, state.ColumnX, state.ColumnY);
+    DrawCounter(Counter::Score, state.Score);
+    DrawCounter(Counter::Eliminated, state.Eliminated);
+    DrawCounter(Counter::Level, state.Level);
+    DrawCounter(Counter::PlayedBlocks, state.PlayedBlocks & 0xFFFF);
+    if (options.ShowNext) {
+        DrawNextBlock(state.NextColumn);
+    } else {
+        QPainter painter(&picture_);
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        painter.fillRect(ui_.Bevel8->geometry(), Qt::transparent);
+    }
+    ui_.ClientArea->update();
+}
+
+bool TTOrchardMainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_.ClientArea && event->type() == QEvent::Paint) {
+        QPainter painter(ui_.ClientArea);
+        painter.drawImage(0, 0, picture_);
+        return false;  // the frames, labels and pictures paint over it as usual
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace orchard

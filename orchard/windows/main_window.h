@@ -1,0 +1,141 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "kit/audio/music_player.h"
+#include "kit/joystick/joystick.h"
+#include "kit/random/random_source.h"
+#include "orchard/rules/orchard_game.h"
+#include "orchard/rules/orchard_view.h"
+#include "orchard/ui_TOrchardMainWindow.h"
+
+namespace kit {
+class TOrchardBestWindow;
+}
+
+namespace orchard {
+
+class TTOrchardOptionWindow;
+class TOrchardAboutWindow;
+
+// Orchard's main window. It owns the game and is its view: every request of the
+// game is drawn at once into the window's picture of the well and shown with an
+// immediate repaint, so a cascade can be followed while its step runs. It turns
+// the fall timer, the keys and the menu commands into calls on the game, keeps
+// the options that the settings file holds, and drives the music, the sound
+// effects, the high-score table, the options, help and about windows.
+class TTOrchardMainWindow : public QMainWindow, public OrchardView {
+    Q_OBJECT
+
+  public:
+    // With `random` null the game deals from a source seeded by the clock;
+    // otherwise `random` must outlive the window.
+    explicit TTOrchardMainWindow(QWidget* parent = nullptr, kit::RandomSource* random = nullptr);
+    // Writes the settings.
+    ~TTOrchardMainWindow() override;
+
+    // The windows that the commands show, created after this one. They must
+    // stay alive as long as this window can receive commands.
+    void AttachWindows(kit::TOrchardBestWindow& best, TTOrchardOptionWindow& options,
+                       TOrchardAboutWindow& about);
+
+    const OrchardGame& Game() const { return *game_; }
+    OrchardGame& Game() { return *game_; }
+    const QTimer& FallTimer() const { return fallTimer_; }
+    kit::MusicPlayer& MediaPlayer() { return MediaPlayer1; }
+    kit::TJoystick& Joystick() { return Joystick1; }
+    int MusicType() const { return MusicType_; }
+    int TileSet() const { return TileSet_; }
+
+    // How long each one-row step of a settling cascade stays on screen.
+    void SetSettlePause(int milliseconds) { settlePauseMs_ = milliseconds; }
+
+    // The message that the options window sends after Ok.
+    static constexpr int kReloadMusicEvent = 1024;
+
+  public slots:
+    void New1Click();
+    void Pause1Click();
+    // Shows the high-score window with `score` as candidate, unless the game
+    // runs from a CD-ROM, where the warning replaces it.
+    void Best1Click(std::uint16_t score = 0);
+    void OptionsClick();
+    void Exit2Click();
+    void Index1Click();
+    void About1Click();
+    // The end of a play of the music track: the track loops while a game runs.
+    void RepeatPlaying();
+
+  protected:
+    // OrchardView: each request is drawn at once.
+    void DrawCell(int column, int row, Cell code) override;
+    void DrawColumn(const Column& column, int prevX, int prevY, int columnX, int columnY) override;
+    void DrawNextBlock(const Column& next) override;
+    void DrawCounter(Counter counter, unsigned value) override;
+    void PlayEffect(Effect effect) override;
+    void ArmFallTimer(int intervalMs) override;
+    void StopFallTimer() override;
+    void PauseSettleStep() override;
+
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void FallTimerTick();
+    void EndOfGame();
+    void AskToAbort();
+    void ShowGameMenus(bool gameRunning);
+    void JoyStickMove(QObject* sender, std::int32_t& x, std::int32_t& y);
+    void ApplyJoystickSetting();
+    void ReloadMusic();
+    void LoadSettings();
+    void SaveSettings() const;
+
+    // Redraws the whole picture from the game state: the well with its top
+    // strip, the falling column, the counters and the next block.
+    void Repaint();
+    const QPixmap& Tiles() const;
+    void PaintTile(QPainter& painter, const QRect& target, Cell code) const;
+    void ShowNow(const QRect& area);
+
+    Ui::TOrchardMainWindow ui_;
+    std::unique_ptr<OrchardGame> game_;
+    QPixmap orchardTiles_;
+    QPixmap defaultTiles_;
+    QPixmap numbers_;
+    QIcon mainIcon_;
+    // What the client area shows inside the well, the counters and the next
+    // box; the frames, labels and pictures are painted over it by their widgets.
+    QImage picture_;
+
+    std::string SndName1_;
+    std::string SndName2_;
+    std::string SndName3_;
+    int MusicType_ = 3;
+    int TileSet_ = 1;
+
+    QTimer fallTimer_;
+    kit::MusicPlayer MediaPlayer1;
+    kit::TJoystick Joystick1;
+    // The menus show a game from New until its end or abort, which includes
+    // the moment between the overflow and the tick that ends the game.
+    bool gameShown_ = false;
+    int settlePauseMs_ = 6;
+
+    kit::TOrchardBestWindow* bestWindow_ = nullptr;
+    TTOrchardOptionWindow* optionWindow_ = nullptr;
+    TOrchardAboutWindow* aboutWindow_ = nullptr;
+};
+
+}  // namespace orchard

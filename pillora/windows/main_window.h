@@ -1,0 +1,121 @@
+#pragma once
+
+#include "kit/random/random_source.h"
+#include "kit/settings/settings.h"
+#include "pillora/rules/bottle.h"
+#include "pillora/rules/pillora_view.h"
+#include "pillora/windows/bottle_screen.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QRegion>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class TPilloraWindow;
+}
+
+namespace kit {
+class TPilloraBestWindow;
+}
+
+namespace pillora {
+
+class TPilloraOptionWindow;
+
+// Pillora's main window: the bottle, four counters and the next capsule, the
+// menu, the keys and the one fall timer. It owns the game (the Bottle) for the
+// whole run and is the Bottle's view, so every cell the rules draw lands on
+// its screen at once. It holds Pillora's settings from start to exit, hands
+// them to the options window to edit in place, and writes them back when it is
+// destroyed. It creates the options window and the high-score window after
+// itself, in this order, and keeps them until it goes.
+class TTPilloraWindow : public QMainWindow, private BottleView {
+    Q_OBJECT
+
+  public:
+    // `random` is the game's source of chance; by default one seeded from the clock.
+    explicit TTPilloraWindow(std::unique_ptr<kit::RandomSource> random = nullptr,
+                             QWidget* parent = nullptr);
+    ~TTPilloraWindow() override;
+
+    // What the window holds, for its dialogs and for tests.
+    const Bottle& bottle() const { return bottle_; }
+    Bottle& bottle() { return bottle_; }
+    kit::PilloraSettings& settings() { return settings_; }
+    const BottleScreen& screen() const { return *screen_; }
+    QWidget* clientArea() const;
+    bool paused() const { return paused_; }
+    // A game has been started and has not yet been aborted or ended (the menu
+    // then reads "&Abort"); this includes the moment between a lost step and
+    // the tick that ends the game.
+    bool gameInProgress() const { return gameInProgress_; }
+    const QTimer& fallTimer() const { return fallTimer_; }
+    // The interval the rules last asked for, before the timer's own limit.
+    int requestedInterval() const { return requestedInterval_; }
+    TPilloraOptionWindow& optionWindow() { return *options_; }
+    kit::TPilloraBestWindow& bestWindow() { return *best_; }
+    const Ui::TPilloraWindow& form() const { return *ui_; }
+
+  public slots:
+    // The menu commands, named after their items.
+    void Debut();  // New, or during a game the abort query
+    void Pause();
+    void Best1Click();
+    void Options1Click();
+    void Index1Click();
+    void About1Click();
+    void Exit();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // The close query: shows the about box, then lets the window close.
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // BottleView
+    void DrawCell(int column, int row, Cell code) override;
+    void DrawCapsule(std::span<const Tile> tiles) override;
+    void AnimationPause() override;
+    void PlayEffect(Effect effect) override;
+    void StopFallTimer() override;
+    void StartFallTimer(int intervalMs) override;
+    void ShowScore(std::uint16_t score) override;
+    void ShowPlayed(std::uint16_t playedCapsules) override;
+    void ShowLevel(int level) override;
+    void ShowViruses(int viruses) override;
+    void DrawNextCapsule(Pair next) override;
+    void RepaintAll() override;
+
+    void WMTimer();
+    void AbortQuery();
+    void EndLostGame();
+    void Best(std::uint16_t score);
+    void SetGameMenus(bool playing);
+    void PushOptionsToBottle();
+    void Redraw(const QRect& rect);
+    void FlushDrawing();
+    void ShowAboutBox();
+
+    std::unique_ptr<Ui::TPilloraWindow> ui_;
+    std::unique_ptr<kit::RandomSource> random_;
+    Bottle bottle_;
+    std::optional<BottleScreen> screen_;
+    QIcon icon_;
+    QTimer fallTimer_;
+    QRegion pending_;
+    kit::PilloraSettings settings_;
+    int requestedInterval_ = 0;
+    bool paused_ = false;
+    bool gameInProgress_ = false;
+    TPilloraOptionWindow* options_ = nullptr;
+    kit::TPilloraBestWindow* best_ = nullptr;
+};
+
+}  // namespace pillora

@@ -1,0 +1,102 @@
+#include "pillora/windows/options_window.h"
+
+#include "pillora/ui_TPilloraOptionsWindow.h"
+#include "pillora/windows/tests/window_harness.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace pillora {
+namespace {
+
+using testing::OnNextModal;
+
+// The six variables of the main window that the options edit.
+struct Options {
+    bool soundOn = false;
+    bool singlesSlide = true;
+    bool virusesMove = false;
+    bool showNext = true;
+    int startLevel = 4;
+    int alignCount = 5;
+    bool operator==(const Options&) const = default;
+};
+
+class OptionWindowTest : public ::testing::Test {
+  protected:
+    void Bind() {
+        window_.BindOptions(options_.soundOn, options_.singlesSlide, options_.virusesMove,
+                            options_.showNext, options_.startLevel, options_.alignCount);
+    }
+    const Ui::PilloraOptionWindow& form() { return window_.form(); }
+
+    TPilloraOptionWindow window_;
+    Options options_;
+};
+
+TEST_F(OptionWindowTest, ShowsTheBoundValues) {
+    Bind();
+    EXPECT_FALSE(form().CheckBox1->isChecked());
+    EXPECT_TRUE(form().CheckBox2->isChecked());
+    EXPECT_FALSE(form().CheckBox3->isChecked());
+    EXPECT_TRUE(form().CheckBox4->isChecked());
+    EXPECT_EQ(form().TrackBar1->value(), 4);
+    EXPECT_EQ(form().TrackBar2->value(), 5);
+}
+
+TEST_F(OptionWindowTest, OkWritesEveryControlBack) {
+    Bind();
+    form().CheckBox1->setChecked(true);
+    form().CheckBox2->setChecked(false);
+    form().CheckBox3->setChecked(true);
+    form().CheckBox4->setChecked(false);
+    form().TrackBar1->setValue(0);
+    form().TrackBar2->setValue(3);
+    QTest::mouseClick(form().Button1, Qt::LeftButton);
+    EXPECT_EQ(options_, (Options{true, false, true, false, 0, 3}));
+}
+
+TEST_F(OptionWindowTest, ValuesOutOfRangeShowAtTheNearestEndAndOkBringsThemIn) {
+    for (const auto& [stored, shown] : {std::pair{1, 3}, {2, 3}, {7, 6}, {9, 6}}) {
+        options_.alignCount = stored;
+        options_.startLevel = stored + 4;  // 5, 6, 11 and 13
+        Bind();
+        EXPECT_EQ(form().TrackBar2->value(), shown) << stored;
+        window_.Ok();
+        EXPECT_EQ(options_.alignCount, shown) << stored;
+        EXPECT_EQ(options_.startLevel, std::min(stored + 4, 10)) << stored;
+    }
+}
+
+TEST_F(OptionWindowTest, TheCloseBoxWritesNothing) {
+    options_.alignCount = 8;
+    Bind();
+    const Options before = options_;
+    const OnNextModal closeBox([&](QWidget*) {
+        form().CheckBox1->setChecked(true);
+        form().CheckBox4->setChecked(false);
+        form().TrackBar1->setValue(10);
+        window_.close();
+    });
+    window_.SetPlacement(QRect(100, 50, 300, 460));
+    window_.exec();
+    EXPECT_EQ(options_, before);
+}
+
+TEST_F(OptionWindowTest, OpensBesideTheMainWindowAndEnterConfirms) {
+    Bind();
+    window_.SetPlacement(QRect(100, 50, 300, 460));
+    QPoint at;
+    const OnNextModal confirm([&](QWidget*) {
+        at = window_.pos();
+        form().TrackBar2->setValue(3);
+        QTest::keyClick(&window_, Qt::Key_Return);
+    });
+    EXPECT_EQ(window_.exec(), QDialog::Accepted);
+    EXPECT_EQ(at, QPoint(120, 70));
+    EXPECT_EQ(options_.alignCount, 3);
+}
+
+}  // namespace
+}  // namespace pillora
