@@ -66,3 +66,22 @@ function(fallpack_benchmark target)
   add_test(NAME ${target} COMMAND ${target} --benchmark_min_time=0.05)
   set_tests_properties(${target} PROPERTIES LABELS bench)
 endfunction()
+
+# A libFuzzer target (only with FALLPACK_FUZZ), built into the build's fuzz/
+# folder. Its seed corpus is the corpus/ folder beside its source; the test of
+# the same name, labelled "fuzz", runs it for FALLPACK_FUZZ_SECONDS on a copy of
+# that corpus and fails on any crash, leak or sanitizer report.
+#   fallpack_fuzz_target(name SOURCES a.cpp LIBS lib1)
+function(fallpack_fuzz_target target)
+  cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${F_SOURCES})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  target_link_libraries(${target} PRIVATE ${F_LIBS})
+  target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+  add_dependencies(fallpack_fuzz ${target})
+  add_test(NAME ${target}
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/run_fuzz_target.sh
+      $<TARGET_FILE:${target}> ${CMAKE_CURRENT_SOURCE_DIR}/corpus ${FALLPACK_FUZZ_SECONDS})
+  math(EXPR timeout "${FALLPACK_FUZZ_SECONDS} + 120")
+  set_tests_properties(${target} PROPERTIES LABELS fuzz TIMEOUT ${timeout})
+endfunction()

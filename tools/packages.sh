@@ -21,11 +21,12 @@ fallpack_install_packages() {
 }
 
 # fallpack_build BUILD_DIR [cmake options...]
+# Builds everything, or only FALLPACK_BUILD_TARGET when it is set.
 fallpack_build() {
   local dir=$1
   shift
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S "$FALLPACK_ROOT" -B "$dir" -G Ninja "$@" || return 1
   fi
-  cmake --build "$dir" || return 1
+  cmake --build "$dir" ${FALLPACK_BUILD_TARGET:+--target "$FALLPACK_BUILD_TARGET"} || return 1
 }

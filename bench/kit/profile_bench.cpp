@@ -51,8 +51,25 @@ void BM_SaveSettingsIntoLargeFile(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(kit::SaveSettings(kit::OrchardSettings{}, file));
     std::filesystem::remove(path);
-    std::filesystem::remove(path.string() + ".lock");
 }
 BENCHMARK(BM_SaveSettingsIntoLargeFile)->Unit(benchmark::kMillisecond);
+
+// One key written into a file of `range(0)` MB of blank lines: every line is
+// its own line, so the cost per line decides whether a write stays linear.
+void BM_WriteOneKeyIntoBlankLines(benchmark::State& state) {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("fallpack-blank-" + std::to_string(::getpid()) + ".ini");
+    const std::string blank(std::size_t(state.range(0)) << 20, '\n');
+    const kit::ProfileFile file(path);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::ofstream(path, std::ios::binary) << blank;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(file.writeString("Section", "Key", "Value"));
+    }
+    std::filesystem::remove(path);
+    state.SetBytesProcessed(state.iterations() * state.range(0) << 20);
+}
+BENCHMARK(BM_WriteOneKeyIntoBlankLines)->Arg(1)->Arg(4)->Arg(50)->Unit(benchmark::kMillisecond);
 
 }  // namespace

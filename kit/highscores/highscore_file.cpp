@@ -1,32 +1,12 @@
 #include "kit/highscores/highscore_file.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "kit/settings/atomic_file.h"
 
 namespace kit {
-namespace {
-
-// A file that nobody may write counts as read-only even for a user whose rights
-// would let the rename replace it: the player made it so on purpose.
-bool writable(const std::filesystem::path& path, std::string* error) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        *error = path.string() + ": the file is read-only";
-        return false;
-    }
-    if (::access(path.c_str(), W_OK) != 0) {
-        *error = path.string() + ": " + std::strerror(errno);
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 HighScoreFile::HighScoreFile(Program program, std::filesystem::path folder)
     : program_(program), path_(std::move(folder) / highScoreFileName(program)) {}
@@ -55,9 +35,8 @@ HighScoreFileState HighScoreFile::open() {
     }
     tail_.assign(content.begin() + static_cast<std::ptrdiff_t>(highScoreFileSize(program_)),
                  content.end());
-    state_ = HighScoreFileState::Ready;
-    if (!writable(path_, &lastError_))
-        state_ = HighScoreFileState::ReadOnly;
+    state_ = isWriteProtected(path_, &lastError_) ? HighScoreFileState::ReadOnly
+                                                  : HighScoreFileState::Ready;
     return state_;
 }
 
@@ -71,9 +50,7 @@ bool HighScoreFile::write(const HighScoreTable& table) {
         return false;
     std::vector<std::uint8_t> bytes = table.encode(program_);
     bytes.insert(bytes.end(), tail_.begin(), tail_.end());
-    // Renaming would replace a file that was made read-only meanwhile.
-    if (::access(path_.c_str(), F_OK) == 0 && !writable(path_, &lastError_))
-        return false;
+    // The replacement refuses a file that was made read-only meanwhile.
     const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     return replaceFileAtomically(path_, view, &lastError_);
 }

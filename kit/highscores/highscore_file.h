@@ -15,7 +15,7 @@ enum class HighScoreFileState {
     Ready,         // read whole, and may be rewritten
     Created,       // was missing; written afresh with the default table
     CreateFailed,  // was missing and could not be created; the defaults are shown
-    Unreadable,    // exists but cannot be read: left as it was, nothing is stored
+    Unreadable,    // exists but cannot be read (a folder, a pipe, no rights): left as it was
     Short,         // holds fewer than five records: left as it was, nothing is stored
     ReadOnly,      // read whole, but the file may not be written: nothing is stored
 };

@@ -49,6 +49,8 @@ void HighScoreTable::insert(int rank, std::int32_t score, std::string_view name)
         return;
     for (int i = kHighScoreRanks - 1; i >= rank; --i)
         entries_[i] = entries_[i - 1];
+    // The name field ends at its first zero byte, so the name does too.
+    name = name.substr(0, name.find('\0'));
     entries_[rank - 1] = {score, cutUtf8(name, kHighScoreNameMax)};
 }
 

@@ -46,7 +46,7 @@ class HighScoreTable {
     int rankFor(std::int32_t candidate) const;
 
     // Moves rank..4 down one (rank 5 drops out) and puts the entry at `rank`;
-    // the name is cut to 80 bytes.
+    // the name ends at a zero byte and is cut to 80 bytes.
     void insert(int rank, std::int32_t score, std::string_view name);
 
     // The file bytes of the table for `program`. Name bytes after the

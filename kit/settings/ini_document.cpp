@@ -56,71 +56,40 @@ std::optional<std::string_view> keyName(std::string_view line) {
 
 }  // namespace
 
-IniDocument::IniDocument(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t newline = text.find('\n', start);
-        Line line;
-        if (newline == npos) {
-            line.content = std::string(text.substr(start));
-            start = text.size();
-        } else {
-            std::size_t contentEnd = newline;
-            line.end = "\n";
-            if (contentEnd > start && text[contentEnd - 1] == '\r') {
-                --contentEnd;
-                line.end = "\r\n";
-            }
-            line.content = std::string(text.substr(start, contentEnd - start));
-            start = newline + 1;
-        }
-        lines_.push_back(std::move(line));
-    }
-}
+struct IniDocument::LineSpan {
+    std::size_t begin = 0;       // the line's first byte
+    std::size_t contentEnd = 0;  // where its line end starts
+    std::size_t end = 0;         // the next line's first byte
 
-std::size_t IniDocument::findSection(std::string_view section) const {
-    const std::string_view wanted = trim(section);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = sectionName(lines_[i].content);
-        if (name && sameName(*name, wanted))
-            return i;
+    // The line that starts at `begin`.
+    static LineSpan at(std::string_view text, std::size_t begin) {
+        const std::size_t newline = text.find('\n', begin);
+        LineSpan line{begin, newline == npos ? text.size() : newline,
+                      newline == npos ? text.size() : newline + 1};
+        if (line.contentEnd > begin && text[line.contentEnd - 1] == '\r')
+            --line.contentEnd;
+        return line;
     }
-    return npos;
-}
 
-std::size_t IniDocument::findKey(std::size_t header, std::string_view key) const {
-    const std::string_view wanted = trim(key);
-    for (std::size_t i = header + 1; i < lines_.size(); ++i) {
-        if (sectionName(lines_[i].content))
-            return npos;
-        const auto name = keyName(lines_[i].content);
-        if (name && sameName(*name, wanted))
-            return i;
+    std::string_view content(std::string_view text) const {
+        return text.substr(begin, contentEnd - begin);
     }
-    return npos;
-}
+};
 
 std::optional<std::string> IniDocument::lookup(std::string_view text, std::string_view section,
                                                std::string_view key) {
     const std::string_view wantedSection = trim(section);
     const std::string_view wantedKey = trim(key);
     bool inSection = false;
-    bool sectionSeen = false;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    for (std::size_t start = 0; start < text.size();) {
+        const LineSpan span = LineSpan::at(text, start);
+        start = span.end;
+        const std::string_view line = span.content(text);
         if (const auto name = sectionName(line)) {
             // Only the first section of that name counts.
             if (inSection)
                 return std::nullopt;
-            inSection = !sectionSeen && sameName(*name, wantedSection);
-            sectionSeen = sectionSeen || inSection;
+            inSection = sameName(*name, wantedSection);
             continue;
         }
         if (!inSection)
@@ -133,51 +102,67 @@ std::optional<std::string> IniDocument::lookup(std::string_view text, std::strin
 }
 
 std::string IniDocument::newLineEnd() const {
-    return (!lines_.empty() && lines_.front().end == "\r\n") ? "\r\n" : "\n";
+    const std::size_t newline = text_.find('\n');
+    if (newline == npos)
+        return !text_.empty() && text_.back() == '\r' ? "\r\n" : "\n";
+    return newline > 0 && text_[newline - 1] == '\r' ? "\r\n" : "\n";
+}
+
+std::size_t IniDocument::terminate(const LineSpan& line) {
+    if (line.end < text_.size() || text_.empty() || text_.back() == '\n')
+        return line.end;
+    // A lone CR at the end only lacks its LF; the value before it stays the same.
+    text_ += line.contentEnd < line.end ? std::string("\n") : newLineEnd();
+    return text_.size();
 }
 
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string end = newLineEnd();
-    Line keyLine{std::string(trim(key)) + "=" + std::string(value), end};
-    std::size_t header = findSection(section);
-    if (header == npos) {
-        if (!lines_.empty() && lines_.back().end.empty())
-            lines_.back().end = end;
-        if (!lines_.empty() && !trim(lines_.back().content).empty())
-            lines_.push_back(Line{"", end});
-        lines_.push_back(Line{"[" + std::string(trim(section)) + "]", end});
-        lines_.push_back(std::move(keyLine));
-        return;
-    }
-    const std::size_t existing = findKey(header, key);
-    if (existing != npos) {
-        keyLine.end = lines_[existing].end.empty() ? std::string() : lines_[existing].end;
-        lines_[existing] = std::move(keyLine);
-        return;
-    }
-    // After the section's last non-blank line, before the blank lines that part it
-    // from the next section.
-    std::size_t last = header;
-    for (std::size_t i = header + 1; i < lines_.size() && !sectionName(lines_[i].content); ++i) {
-        if (!trim(lines_[i].content).empty())
-            last = i;
-    }
-    if (lines_[last].end.empty())
-        lines_[last].end = end;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), std::move(keyLine));
-}
+    const std::string_view wantedSection = trim(section);
+    const std::string_view wantedKey = trim(key);
+    const std::string keyLine = std::string(wantedKey) + "=" + std::string(value);
 
-std::string IniDocument::text() const {
-    std::string result;
-    std::size_t size = 0;
-    for (const Line& line : lines_)
-        size += line.content.size() + line.end.size();
-    result.reserve(size);
-    for (const Line& line : lines_) {
-        result += line.content;
-        result += line.end;
+    // One pass: the section's header, its last line that is not blank, and the key.
+    std::optional<LineSpan> header, lastFilled, found;
+    LineSpan last;
+    for (std::size_t start = 0; start < text_.size();) {
+        last = LineSpan::at(text_, start);
+        start = last.end;
+        const std::string_view line = last.content(text_);
+        const auto name = sectionName(line);
+        if (!header) {
+            if (name && sameName(*name, wantedSection))
+                header = lastFilled = last;
+            continue;
+        }
+        if (name)
+            break;
+        const auto keyFound = keyName(line);
+        if (keyFound && sameName(*keyFound, wantedKey)) {
+            found = last;
+            break;
+        }
+        if (!trim(line).empty())
+            lastFilled = last;
     }
-    return result;
+
+    if (found) {
+        text_.replace(found->begin, found->contentEnd - found->begin, keyLine);
+        return;
+    }
+    const std::string end = newLineEnd();
+    if (header) {
+        // Before the blank lines that part the section from the next one.
+        const std::size_t at = terminate(*lastFilled);
+        text_.insert(at, keyLine + end);
+        return;
+    }
+    if (!text_.empty()) {
+        const bool blankLast = trim(last.content(text_)).empty();
+        terminate(last);
+        if (!blankLast)
+            text_ += end;
+    }
+    text_ += "[" + std::string(wantedSection) + "]" + end + keyLine + end;
 }
 
 }  // namespace kit

@@ -1,10 +1,8 @@
 #include "kit/settings/profile.h"
 
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -105,20 +103,19 @@ bool ProfileFile::writeStrings(std::string_view section, const KeyValues& keyVal
     std::error_code ignored;
     if (file_.has_parent_path())
         std::filesystem::create_directories(file_.parent_path(), ignored);
-    // The lock file stands beside the settings file: the file itself is replaced
-    // on every write, so a lock on it would not outlive one write.
-    FileLock lock(file_.string() + ".lock");
+    // A protected file is never replaced; no need to read it first.
+    if (isWriteProtected(file_))
+        return false;
+    // The lock is on the settings file itself, so every writer, whatever its
+    // environment, waits for the same one, and no lock file is left behind.
+    FileLock lock(file_);
     if (!lock.locked())
         return false;
+    // One that cannot be read holds keys of other programs that must not be lost.
     std::string bytes;
-    if (!readWholeFile(file_, bytes)) {
-        // Only a missing file may be started afresh; one that cannot be read
-        // holds keys of other programs that must not be lost.
-        struct stat info {};
-        if (::lstat(file_.c_str(), &info) == 0 || errno != ENOENT)
-            return false;
-    }
-    IniDocument document(bytes);
+    if (!readWholeFile(file_, bytes))
+        return false;
+    IniDocument document(std::move(bytes));
     for (const auto& [key, value] : keyValues)
         document.set(section, key, oneLine(value));
     return replaceFileAtomically(file_, document.text());

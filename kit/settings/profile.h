@@ -22,11 +22,14 @@ std::filesystem::path settingsFilePath();
 //
 // Reading never fails: a missing file, section or key gives the caller's
 // default, and any bytes at all (long lines, CR LF, NUL, invalid UTF-8) are
-// read without harm. A write changes one key and keeps every other line as it
-// was; it creates the file, its folder and the section when they are missing.
-// Each write is one locked read-modify-write that replaces the file atomically,
-// so programs writing at the same moment never lose each other's keys and a
-// crash or a full disk leaves the old file whole.
+// read without harm; a pipe or device in the file's place reads as a missing
+// file, at once. A write changes one key and keeps every other byte as it was;
+// it creates the file, its folder and the section when they are missing. Each
+// write is one locked read-modify-write that replaces the file atomically, so
+// programs writing at the same moment never lose each other's keys and a crash
+// or a full disk leaves the old file whole. A file that cannot be read, or that
+// is read-only, is never written. Reads and writes take time and memory in
+// proportion to the file's size.
 class ProfileFile {
   public:
     explicit ProfileFile(std::filesystem::path file = settingsFilePath());
@@ -46,7 +49,7 @@ class ProfileFile {
                            std::size_t bufferSize = kProfileTextBuffer) const;
 
     // Sets one key. Line breaks in `value` are stored as blanks. Returns false
-    // when the file could not be replaced; the old file is then unchanged.
+    // when the file could not or may not be replaced; it is then unchanged.
     bool writeString(std::string_view section, std::string_view key, std::string_view value) const;
 
     // Sets several keys of one section, in this order, as one replacement of the file.

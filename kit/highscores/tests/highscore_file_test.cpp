@@ -1,4 +1,7 @@
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -81,6 +84,30 @@ TEST(HighScoreFile, ShortReadOnlyOrUnreadableFilesAreLeftExactlyAsTheyWere) {
     EXPECT_EQ(unreadable.table(), HighScoreTable::defaults());
     EXPECT_FALSE(unreadable.lastError().empty());
     EXPECT_TRUE(std::filesystem::is_directory("PilloraHighScores97"));
+}
+
+TEST(HighScoreFile, APipeInPlaceOfTheFileIsUnreadableAtOnce) {
+    ::alarm(20);  // an open that waits for a writer would otherwise hang the test
+    ASSERT_EQ(::mkfifo("OrchardHighScores97", 0644), 0);
+    HighScoreFile file(Program::Orchard);
+    EXPECT_EQ(file.open(), HighScoreFileState::Unreadable);
+    EXPECT_FALSE(file.storable());
+    EXPECT_FALSE(file.write(HighScoreTable::defaults()));
+    EXPECT_TRUE(std::filesystem::is_fifo("OrchardHighScores97"));
+    ::alarm(0);
+}
+
+TEST(HighScoreFile, AKilledWritersTemporaryIsRemovedByTheNextWrite) {
+    writeBytes(".BRIKOHighScores97.q1W2e3", std::string(300, 'x'));
+    writeBytes(".BRIKOHighScores97.Busy00", "being written");
+    const int busy = ::open(".BRIKOHighScores97.Busy00", O_RDONLY);
+    ASSERT_GE(busy, 0);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    HighScoreFile file(Program::Briko);
+    ASSERT_EQ(file.open(), HighScoreFileState::Created);
+    ::close(busy);
+    EXPECT_FALSE(std::filesystem::exists(".BRIKOHighScores97.q1W2e3"));
+    EXPECT_TRUE(std::filesystem::exists(".BRIKOHighScores97.Busy00"));
 }
 
 TEST(HighScoreFile, AFailedWriteKeepsTheOldTable) {

@@ -38,6 +38,10 @@ TEST(HighScoreTable, InsertMovesTheLowerEntriesDownAndDropsTheLast) {
     EXPECT_EQ(table.entry(2).name, "Player #1");
     table.insert(5, 600, std::string(100, 'z'));
     EXPECT_EQ(table.entry(5).name, std::string(80, 'z'));
+    // What the file would keep of a name with a zero byte: the part before it.
+    table.insert(5, 601, std::string("Ann\0Bob", 7));
+    EXPECT_EQ(table.entry(5).name, "Ann");
+    EXPECT_EQ(HighScoreTable::decode(Program::Pillora, table.encode(Program::Pillora)), table);
 }
 
 TEST(HighScoreTable, FileBytesHaveTheRecordLayoutOfEachProgram) {

@@ -1,12 +1,19 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "kit/settings/atomic_file.h"
 #include "kit/settings/profile.h"
 #include "kit/testing/file_size_limit.h"
 
@@ -21,6 +28,14 @@ std::string readFile(const std::filesystem::path& path) {
 
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 class ProfileTest : public ::testing::Test {
@@ -131,10 +146,79 @@ TEST_F(ProfileTest, AFullDiskLeavesTheOldFileWhole) {
         EXPECT_FALSE(file.writeString("S", "K", "2"));
     }
     EXPECT_EQ(readFile(path), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()),
-                            std::filesystem::directory_iterator()),
-              2)
-        << "only the file and its lock remain";
+    EXPECT_EQ(folderEntries(path.parent_path()), std::vector<std::string>{"Fallpack.ini"})
+        << "no temporary and no lock file remain";
+}
+
+TEST_F(ProfileTest, AReadOnlyFileIsLeftByteForByte) {
+    const std::string before = "[S]\nK=1\n";
+    for (auto mode : {std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                          std::filesystem::perms::others_read,
+                      std::filesystem::perms::none}) {
+        writeFile(path, before);
+        std::filesystem::permissions(path, mode);
+        EXPECT_FALSE(file.writeString("S", "K", "2"));
+        EXPECT_FALSE(file.writeStrings("New", {{"A", "1"}}));
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        EXPECT_EQ(readFile(path), before);
+        std::filesystem::permissions(path, mode);
+        EXPECT_EQ(std::filesystem::status(path).permissions(), mode) << "nothing replaced it";
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    }
+}
+
+TEST_F(ProfileTest, APipeInPlaceOfTheFileReadsAsMissingAndIsNeverWaitedOn) {
+    ::alarm(20);  // a read that waits for a writer would otherwise hang the test
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    EXPECT_EQ(file.readInt("S", "K", 7), 7);
+    EXPECT_EQ(file.readString("S", "K", "dflt"), "dflt");
+    EXPECT_FALSE(file.writeString("S", "K", "1"));
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+    ::alarm(0);
+}
+
+TEST_F(ProfileTest, AFileCutBetweenCrAndLfKeepsItsLastValue) {
+    // The last line's CR is its line end, before and after another key is written.
+    const std::string cut = "[S]\r\nA=1\r\nSnd=Pillora2.wav\r";
+    writeFile(path, cut);
+    EXPECT_EQ(file.readString("S", "Snd", ""), "Pillora2.wav");
+    ASSERT_TRUE(file.writeString("S", "B", "2"));
+    EXPECT_EQ(file.readString("S", "Snd", ""), "Pillora2.wav");
+    EXPECT_EQ(readFile(path), "[S]\r\nA=1\r\nSnd=Pillora2.wav\r\nB=2\r\n");
+    writeFile(path, cut);
+    ASSERT_TRUE(file.writeString("Other", "C", "3"));
+    EXPECT_EQ(file.readString("S", "Snd", ""), "Pillora2.wav");
+    EXPECT_EQ(file.readInt("Other", "C", 0), 3);
+    writeFile(path, cut);
+    ASSERT_TRUE(file.writeString("S", "Snd", "Boom.wav"));
+    EXPECT_EQ(readFile(path), "[S]\r\nA=1\r\nSnd=Boom.wav\r");
+}
+
+TEST_F(ProfileTest, AKilledWritersTemporaryIsRemovedByTheNextWrite) {
+    writeFile(path, "[S]\nK=1\n");
+    writeFile(".Fallpack.ini.aB3dE9", std::string(1000, 'x'));  // its writer is gone
+    writeFile(".Fallpack.ini.Live01", "being written");
+    writeFile(".Fallpack.ini.bak", "not ours");
+    writeFile(".Other.ini.Zz9Zz9", "another file's");
+    // A writer that is still at work holds a lock on its temporary.
+    const int live = ::open(".Fallpack.ini.Live01", O_RDONLY);
+    ASSERT_GE(live, 0);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    ASSERT_TRUE(file.writeString("S", "K", "2"));
+    ::close(live);
+    EXPECT_EQ(folderEntries("."),
+              (std::vector<std::string>{".Fallpack.ini.Live01", ".Fallpack.ini.bak",
+                                        ".Other.ini.Zz9Zz9", "Fallpack.ini"}));
+    EXPECT_EQ(file.readInt("S", "K", 0), 2);
+}
+
+TEST_F(ProfileTest, AStuckWriterDelaysAWriteButNeverHangsIt) {
+    writeFile(path, "[S]\nK=1\n");
+    std::optional<kit::FileLock> stuck(std::in_place, path);
+    ASSERT_TRUE(stuck->locked());
+    EXPECT_FALSE(kit::FileLock(path, std::chrono::milliseconds(50)).locked());
+    stuck.reset();
+    EXPECT_TRUE(kit::FileLock(path, std::chrono::milliseconds(50)).locked());
 }
 
 TEST_F(ProfileTest, ConcurrentWritersNeverLoseEachOthersKeys) {
