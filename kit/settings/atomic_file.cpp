@@ -192,9 +192,10 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::s
     struct stat info {};
     const bool statted = ::fstat(fd, &info) == 0;
     if (!statted || !S_ISREG(info.st_mode)) {
-        if (statted)
-            errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-        setError(error, "cannot read " + path.string());
+        if (!statted)
+            setError(error, "cannot read " + path.string());
+        else if (error)
+            *error = path.string() + ": not a regular file";
         ::close(fd);
         return false;
     }

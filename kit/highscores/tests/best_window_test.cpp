@@ -5,6 +5,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -243,6 +246,22 @@ TEST_F(BestWindowTest, AnExistingTableThatCannotBeUsedIsLeftByteForByte) {
     EXPECT_TRUE(boxes[0].text.contains("fewer than five"));
     EXPECT_TRUE(boxes[1].text.contains("read-only"));
     EXPECT_FALSE(std::filesystem::exists(kit::settingsFilePath())) << "no name stored";
+}
+
+TEST_F(BestWindowTest, APipeInPlaceOfTheTableGivesTheWarningAtOnce) {
+    ::alarm(20);  // an open that waits for a writer would otherwise hang the test
+    ASSERT_EQ(::mkfifo("BRIKOHighScores97", 0644), 0);
+    kit::TBRIKOBestWindow briko;
+    QString firstLabel;
+    show(briko, 60000, [&] { firstLabel = label(briko, 1); });
+    ::alarm(0);
+    EXPECT_TRUE(std::filesystem::is_fifo("BRIKOHighScores97"));
+    EXPECT_EQ(firstLabel, "Player #1") << "the defaults are shown";
+    EXPECT_FALSE(briko.pending());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Warning !");
+    EXPECT_TRUE(boxes[0].text.contains("cannot be read (")) << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[0].text.contains("not a regular file")) << boxes[0].text.toStdString();
 }
 
 TEST_F(BestWindowTest, AFailedWriteIsReportedAndTheOldTableStays) {
