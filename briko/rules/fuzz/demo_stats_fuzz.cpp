@@ -3,8 +3,6 @@
 // demonstration game do. Whatever the text held, the update stores a valid
 // record that reads back as written and counts the game.
 
-#include <stdlib.h>
-
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -13,13 +11,11 @@
 
 #include "briko/rules/demo_stats.h"
 #include "briko/rules/demo_stats_text.h"
+#include "kit/testing/fuzz_support.h"
 
 namespace {
 
-void check(bool condition) {
-    if (!condition)
-        abort();
-}
+using kit::testing::fuzzCheck;
 
 // The key "Stats" in memory.
 class TextStore : public briko::DemoStatsStore {
@@ -46,22 +42,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TextStore store(text);
     const std::optional<briko::DemoStatsRecord> shown = briko::LoadDemoStats(store);
     if (shown)
-        check(!briko::DemoStatsText(*shown).empty());
+        fuzzCheck(!briko::DemoStatsText(*shown).empty());
 
     briko::RecordDemoResult(store, result);
-    check(store.text() && store.text()->size() == 28 && store.text()->ends_with("EE"));
+    fuzzCheck(store.text() && store.text()->size() == 28 && store.text()->ends_with("EE"));
     for (char c : *store.text())
-        check((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'));
+        fuzzCheck((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'));
     const std::optional<briko::DemoStatsRecord> stored = briko::LoadDemoStats(store);
-    check(stored.has_value());
-    check(briko::EncodeStatsText(*stored) == *store.text());
-    check(stored->Minimum <= result && result <= stored->Maximum);
+    fuzzCheck(stored.has_value());
+    fuzzCheck(briko::EncodeStatsText(*stored) == *store.text());
+    fuzzCheck(stored->Minimum <= result && result <= stored->Maximum);
     if (shown && text != "0") {
-        check(stored->Played == static_cast<std::uint16_t>(shown->Played + 1));
+        fuzzCheck(stored->Played == static_cast<std::uint16_t>(shown->Played + 1));
     } else {
-        check(stored->Played == 1 && stored->Minimum == result && stored->Maximum == result);
-        check(briko::FromReal48(stored->Mean) == result);
+        fuzzCheck(stored->Played == 1 && stored->Minimum == result && stored->Maximum == result);
+        fuzzCheck(briko::FromReal48(stored->Mean) == result);
     }
-    check(!briko::DemoStatsText(*stored).empty());
+    fuzzCheck(!briko::DemoStatsText(*stored).empty());
     return 0;
 }
