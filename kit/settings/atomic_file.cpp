@@ -98,7 +98,8 @@ void removeStaleTemporaries(const std::filesystem::path& folder,
 }
 
 // Creates a temporary beside the target and locks it. A cleaner that took the
-// lock first has unlinked it: then the next name is tried.
+// lock first has unlinked it: then the next name is tried. Where the file
+// system has no locks, the temporary goes unprotected.
 int createLockedTemporary(std::string& name, const std::string& pattern) {
     for (int attempt = 0; attempt < 8; ++attempt) {
         name = pattern;
@@ -106,7 +107,7 @@ int createLockedTemporary(std::string& name, const std::string& pattern) {
         if (fd < 0)
             return -1;
         struct stat info {};
-        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0)
+        if (::flock(fd, LOCK_EX) != 0 || (::fstat(fd, &info) == 0 && info.st_nlink > 0))
             return fd;
         ::close(fd);
     }
