@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTest>
 #include <QThread>
 
 #include <SDL2/SDL_mixer.h>
@@ -278,11 +279,8 @@ TEST(MusicAndTheIdleDevice, ATrackOutlivesTheClosedDeviceAndItsPlayKeepsTheDevic
     EXPECT_NE(Mix_PlayingMusic(), 0);
 
     player.stopMusic(0);
-    QElapsedTimer clock;
-    clock.start();
-    while (kit::AudioSession::isOpen() && clock.elapsed() < 3000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_FALSE(kit::AudioSession::isOpen()) << "quiet for longer than the quiet time";
+    EXPECT_TRUE(QTest::qWaitFor([] { return !kit::AudioSession::isOpen(); }, 3000))
+        << "quiet for longer than the quiet time";
     EXPECT_TRUE(player.isOpen());
 
     player.startMusic(0);

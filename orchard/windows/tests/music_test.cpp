@@ -1,8 +1,7 @@
 #include "orchard/windows/main_window.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <cstdint>
 #include <filesystem>
@@ -22,13 +21,6 @@ namespace orchard {
 namespace {
 
 using testing::OrchardWindows;
-
-void processEventsFor(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 
 // Random bytes under the name of track A, in a track folder of the test's own.
 class UnplayableTrack : public ::testing::Test {
@@ -56,7 +48,7 @@ TEST_F(UnplayableTrack, NewWithTheMusicOnPlaysNothingReplaysNothingAndLogsNothin
     QSignalSpy ended(&player, &kit::MusicPlayer::ended);
 
     windows.main.New1Click();
-    processEventsFor(500);
+    QTest::qWait(500);
     EXPECT_FALSE(windows.main.Game().State().NoGame) << "the game runs on, silently";
     EXPECT_FALSE(player.isPlaying());
     EXPECT_EQ(ended.count(), 0) << "no end, so nothing restarts the track";
