@@ -8,6 +8,9 @@
 #include "kit/audio/sdl_subsystem.h"
 #include "kit/audio/wave_data.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
@@ -16,13 +19,26 @@
 #include <system_error>
 
 namespace kit {
+
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
+// How often the watch looks whether anything still sounds.
+constexpr int kWatchIntervalMs = 250;
+
 struct Device {
+    bool session = false;  // a session lives
+    bool failed = false;   // the device could not be opened: the session stays silent
     bool open = false;
     bool midi = false;
-    int rate = 0;
-    int bytesPerFrame = 0;
+    AudioOptions options;
+    // Looks now and then whether anything still sounds, and closes the device once
+    // nothing has for the quiet time. It runs only while the device is open, so an
+    // idle program has no timer of ours running either.
+    QTimer* watch = nullptr;
+    std::chrono::steady_clock::time_point lastSound;
+    audio_device::Format format;
     std::array<Mix_Chunk*, kBeepKinds> beeps{};
     std::set<MusicPlayer*> players;
 };
@@ -57,7 +73,15 @@ bool soundFontPresent(const std::filesystem::path& file) {
     return std::filesystem::is_regular_file(file, error);
 }
 
-bool openDevice(const AudioOptions& options) {
+// Closes every open track: they can never be played now.
+void closeAllTracks() {
+    // Closing a track may run code that adds or removes players, so copy.
+    const auto players = device().players;
+    for (MusicPlayer* player : players)
+        player->close();
+}
+
+bool openDevice() {
     Device& d = device();
     if (!initSdlSubsystem(SDL_INIT_AUDIO))
         return false;
@@ -65,32 +89,29 @@ bool openDevice(const AudioOptions& options) {
         quitSdlSubsystem(SDL_INIT_AUDIO);
         return false;
     }
-    int rate = 0;
     Uint16 format = 0;
-    int channels = 0;
-    Mix_QuerySpec(&rate, &format, &channels);
-    d.rate = rate;
-    d.bytesPerFrame = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+    Mix_QuerySpec(&d.format.rate, &format, &d.format.channels);
+    d.format.sampleFormat = format;
     Mix_AllocateChannels(audio_device::kChannelCount);
-    if (soundFontPresent(options.soundFont)) {
-        Mix_SetSoundFonts(options.soundFont.c_str());
+    if (d.midi) {
+        Mix_SetSoundFonts(d.options.soundFont.c_str());
         d.midi = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
     }
     for (int i = 0; i < kBeepKinds; ++i)
-        d.beeps[i] = loadBeep(i, rate);
+        d.beeps[i] = loadBeep(i, d.format.rate);
     audio_device::installMusicHook();
-    setBeeper(&mixerBeeper);
     d.open = true;
     return true;
 }
 
+// Lets the device go while nothing sounds. The tracks stay loaded: they need the
+// mixer only while they play.
 void closeDevice() {
     Device& d = device();
-    // Closing a track stops it, so copy: a player may go away in between.
-    const auto players = d.players;
-    for (MusicPlayer* player : players)
-        player->close();
-    setBeeper(nullptr);
+    if (d.watch != nullptr)
+        d.watch->stop();
+    if (!d.open)
+        return;
     Mix_HookMusicFinished(nullptr);
     audio_device::releaseSoundEffect();
     Mix_HaltChannel(-1);
@@ -99,10 +120,27 @@ void closeDevice() {
         chunk = nullptr;
     }
     Mix_CloseAudio();
-    Mix_Quit();
     quitSdlSubsystem(SDL_INIT_AUDIO);
     d.open = false;
-    d.midi = false;
+}
+
+bool somethingSounds() {
+    if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0)
+        return true;
+    for (const MusicPlayer* player : device().players)
+        if (player->isPlaying())
+            return true;
+    return false;
+}
+
+void checkQuiet() {
+    Device& d = device();
+    if (!d.open || d.watch == nullptr)
+        return;
+    if (somethingSounds())
+        d.lastSound = Clock::now();
+    else if (Clock::now() - d.lastSound >= d.options.closeWhenQuietFor)
+        closeDevice();
 }
 
 }  // namespace
@@ -110,38 +148,81 @@ void closeDevice() {
 AudioSession::AudioSession() : AudioSession(AudioOptions{}) {}
 
 AudioSession::AudioSession(const AudioOptions& options) {
-    if (device().open)
+    Device& d = device();
+    if (d.session)
         return;
     owner_ = true;
-    openDevice(options);
+    d.session = true;
+    d.failed = false;
+    d.options = options;
+    // Whether the synthesizer is there is known once the device has been open.
+    d.midi = soundFontPresent(options.soundFont);
+    if (QCoreApplication::instance() != nullptr) {
+        watch_ = std::make_unique<QTimer>();
+        watch_->setInterval(kWatchIntervalMs);
+        QObject::connect(watch_.get(), &QTimer::timeout, [] { checkQuiet(); });
+        d.watch = watch_.get();
+    }
+    setBeeper(&mixerBeeper);
 }
 
 AudioSession::~AudioSession() {
-    if (owner_ && device().open)
-        closeDevice();
+    if (!owner_)
+        return;
+    Device& d = device();
+    closeAllTracks();
+    setBeeper(nullptr);
+    closeDevice();
+    Mix_Quit();
+    d.session = false;
+    d.midi = false;
+    d.watch = nullptr;
 }
 
+bool AudioSession::canSound() {
+    return audio_device::canSound();
+}
 bool AudioSession::isOpen() {
     return device().open;
 }
 bool AudioSession::hasMidi() {
-    return device().open && device().midi;
+    return audio_device::hasMidi();
 }
 
 namespace audio_device {
 
-bool isOpen() {
-    return device().open;
+bool canSound() {
+    return device().session && !device().failed;
 }
 bool hasMidi() {
-    return device().open && device().midi;
+    return canSound() && device().midi;
+}
+
+bool acquire() {
+    Device& d = device();
+    if (!canSound())
+        return false;
+    if (!d.open && !openDevice()) {
+        d.failed = true;
+        closeAllTracks();
+        return false;
+    }
+    d.lastSound = Clock::now();
+    if (d.watch != nullptr && !d.watch->isActive())
+        d.watch->start();
+    return true;
+}
+
+Format currentFormat() {
+    return device().open ? device().format : Format{};
 }
 
 std::int64_t chunkLengthMs(const Mix_Chunk* chunk) {
-    const Device& d = device();
-    if (chunk == nullptr || d.rate <= 0 || d.bytesPerFrame <= 0)
+    const Format& f = device().format;
+    const int bytesPerFrame = static_cast<int>(SDL_AUDIO_BITSIZE(f.sampleFormat) / 8) * f.channels;
+    if (chunk == nullptr || f.rate <= 0 || bytesPerFrame <= 0)
         return 0;
-    return static_cast<std::int64_t>(chunk->alen) * 1000 / (d.bytesPerFrame * d.rate);
+    return static_cast<std::int64_t>(chunk->alen) * 1000 / (bytesPerFrame * f.rate);
 }
 
 Mix_Chunk* beepChunk(int index) {

@@ -7,8 +7,10 @@
 namespace kit {
 
 void beep(Beep kind) {
+    if (!audio_device::acquire())
+        return;
     Mix_Chunk* chunk = audio_device::beepChunk(static_cast<int>(kind));
-    if (!audio_device::isOpen() || chunk == nullptr)
+    if (chunk == nullptr)
         return;
     Mix_HaltChannel(audio_device::kBeepChannel);
     Mix_PlayChannel(audio_device::kBeepChannel, chunk, 0);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <system_error>
 #include <vector>
 
 namespace kit {
@@ -161,6 +162,12 @@ std::optional<std::int64_t> midiLengthMs(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<std::int64_t> midiFileLengthMs(const std::filesystem::path& file) {
+    // A pipe would hold the reader until something writes into it, and a track is
+    // never larger than a few hundred kilobytes.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error) ||
+        std::filesystem::file_size(file, error) > kMaxMidiFileBytes || error)
+        return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;

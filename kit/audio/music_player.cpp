@@ -8,11 +8,19 @@
 
 #include <SDL2/SDL_mixer.h>
 
+#include <algorithm>
+#include <limits>
+
 namespace kit {
 namespace {
 
 // The player whose track the mixer plays; GUI thread only.
 MusicPlayer* sounding = nullptr;
+
+std::filesystem::path& trackFolder() {
+    static std::filesystem::path folder;
+    return folder;
+}
 
 void setSounding(MusicPlayer* player) {
     sounding = player;
@@ -59,35 +67,56 @@ MusicPlayer::~MusicPlayer() {
     audio_device::removePlayer(this);
 }
 
+void MusicPlayer::setTrackFolder(std::filesystem::path folder) {
+    trackFolder() = std::move(folder);
+}
+
 void MusicPlayer::openTrack(int musicType) {
     if (musicType == kMusicOff)
         return;
-    openFile(programFolder() / musicTrackName(title_, musicType));
+    const std::filesystem::path& folder = trackFolder().empty() ? programFolder() : trackFolder();
+    openFile(folder / musicTrackName(title_, musicType));
 }
 
 bool MusicPlayer::openFile(const std::filesystem::path& file) {
     close();
     if (!audio_device::hasMidi())
         return false;
-    music_ = Mix_LoadMUS(file.c_str());
-    if (music_ == nullptr)
+    // The synthesizer itself would take any bytes and end at once, every time: only a
+    // complete MIDI file with playing time is a track.
+    const auto length = midiFileLengthMs(file);
+    if (!length || *length <= 0)
         return false;
-    lengthMs_ = midiFileLengthMs(file).value_or(0);
+    file_ = file;
+    lengthMs_ = *length;
     return true;
 }
 
 void MusicPlayer::close() {
     endTimer_.stop();
     playing_ = false;
-    if (music_ == nullptr)
-        return;
+    file_.clear();
+    lengthMs_ = 0;
     if (sounding == this) {
         setSounding(nullptr);
         Mix_HaltMusic();
     }
     Mix_FreeMusic(music_);
     music_ = nullptr;
-    lengthMs_ = 0;
+}
+
+// Loads the open track into the mixer, once for as long as the device keeps its
+// sample format.
+bool MusicPlayer::load() {
+    const audio_device::Format format = audio_device::currentFormat();
+    if (music_ != nullptr && loadedFor_ == format)
+        return true;
+    if (sounding == this)
+        setSounding(nullptr);
+    Mix_FreeMusic(music_);
+    music_ = audio_device::hasMidi() ? Mix_LoadMUS(file_.c_str()) : nullptr;
+    loadedFor_ = format;
+    return music_ != nullptr;
 }
 
 void MusicPlayer::startMusic(int musicType) {
@@ -96,7 +125,7 @@ void MusicPlayer::startMusic(int musicType) {
 }
 
 void MusicPlayer::stopMusic(int musicType) {
-    if (musicType == kMusicOff || music_ == nullptr)
+    if (musicType == kMusicOff || file_.empty())
         return;
     endTimer_.stop();
     // The hook queues the end event, unless the play had already been reported.
@@ -110,20 +139,24 @@ void MusicPlayer::replayIfRunning(int musicType, bool gameRunning, bool paused) 
 }
 
 void MusicPlayer::play() {
-    if (music_ == nullptr)
+    // A device that cannot be opened closes every track, this one too.
+    if (file_.empty() || !audio_device::acquire())
         return;
     endTimer_.stop();
+    if (!load()) {
+        close();
+        return;
+    }
     setSounding(this);
     // Playing from the start is the rewind: the mixer begins every play at 0.
     if (Mix_PlayMusic(music_, 0) != 0) {
-        playing_ = false;
+        close();
         return;
     }
     playing_ = true;
-    if (lengthMs_ > 0) {
-        endTimer_.setInterval(static_cast<int>(lengthMs_));
-        endTimer_.start();
-    }
+    endTimer_.setInterval(
+        static_cast<int>(std::min<std::int64_t>(lengthMs_, std::numeric_limits<int>::max())));
+    endTimer_.start();
 }
 
 void MusicPlayer::reachedEnd() {
@@ -139,6 +172,12 @@ void MusicPlayer::finishedInMixer() {
     // A play started since the mixer finished: that news is stale.
     if (!playing_ || (sounding == this && Mix_PlayingMusic() != 0))
         return;
+    if (sounding == this && endTimer_.isActive()) {
+        // Neither stopped nor at its end: the synthesizer gave up on the file. That is
+        // a failed open, so nothing replays it and it is not tried again.
+        close();
+        return;
+    }
     endTimer_.stop();
     playing_ = false;
     emit ended();

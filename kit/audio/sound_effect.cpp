@@ -32,10 +32,16 @@ std::filesystem::path locate(const std::string& name) {
 }  // namespace
 
 bool playSoundEffect(const std::string& name, EffectMode mode) {
-    if (!audio_device::isOpen() || name.empty())
+    if (name.empty() || !audio_device::canSound())
+        return false;
+    // Only a file is read: a pipe would wait for a writer. A missing one does not
+    // open the device either.
+    const std::filesystem::path file = locate(name);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error) || !audio_device::acquire())
         return false;
     cutCurrent();
-    current = Mix_LoadWAV(locate(name).c_str());
+    current = Mix_LoadWAV(file.c_str());
     if (current == nullptr)
         return false;
     if (Mix_PlayChannel(audio_device::kEffectChannel, current, 0) < 0) {

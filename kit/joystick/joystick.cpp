@@ -5,6 +5,13 @@
 #include <SDL2/SDL.h>
 
 namespace kit {
+namespace {
+
+constexpr std::uint32_t kLowest = 0;
+constexpr std::uint32_t kCentre = kJoyCentre;
+constexpr std::uint32_t kHighest = 65535;
+
+}  // namespace
 
 TJoystick::TJoystick(QObject* owner) : QObject(owner) {
     timer_.setInterval(50);
@@ -16,7 +23,7 @@ TJoystick::~TJoystick() {
     Deactivate();
     closeDevice();
     if (sdlStarted_)
-        quitSdlSubsystem(SDL_INIT_JOYSTICK);
+        quitSdlSubsystem(SDL_INIT_GAMECONTROLLER);
 }
 
 void TJoystick::SetGamePort(TGamePort value) {
@@ -39,23 +46,34 @@ void TJoystick::SetPollRate(std::int32_t value) {
 void TJoystick::Activate() {
     Deactivate();
     if (!sdlStarted_) {
-        sdlStarted_ = initSdlSubsystem(SDL_INIT_JOYSTICK);
+        // The game-controller subsystem brings the joystick one with it.
+        sdlStarted_ = initSdlSubsystem(SDL_INIT_GAMECONTROLLER);
         if (!sdlStarted_)
             return;
         // Positions are read when polled, so SDL keeps no event queue for them.
         SDL_JoystickEventState(SDL_IGNORE);
+        SDL_GameControllerEventState(SDL_IGNORE);
     }
-    if (!read())
+    if (read()) {
+        startPolling();
         return;
-    timer_.setInterval(pollRate_);
+    }
+    waiting_ = true;
+    timer_.setInterval(kLookForJoystickMs);
     timer_.start();
-    active_ = true;
 }
 
 void TJoystick::Deactivate() {
-    if (active_)
-        timer_.stop();
+    timer_.stop();
     active_ = false;
+    waiting_ = false;
+}
+
+void TJoystick::startPolling() {
+    waiting_ = false;
+    timer_.setInterval(pollRate_);
+    timer_.start();
+    active_ = true;
 }
 
 // Reads the joystick of joyNumber_ into position_. A joystick that was unplugged is
@@ -64,34 +82,85 @@ bool TJoystick::read() {
     SDL_JoystickUpdate();
     if (device_ != nullptr && !SDL_JoystickGetAttached(device_))
         closeDevice();
-    if (device_ == nullptr) {
-        if (joyNumber_ >= SDL_NumJoysticks())
-            return false;
-        device_ = SDL_JoystickOpen(joyNumber_);
-        if (device_ == nullptr)
-            return false;
-        SDL_JoystickUpdate();
+    if (device_ == nullptr && !openDevice())
+        return false;
+    if (controller_ != nullptr)
+        readController();
+    else
+        readRaw();
+    return true;
+}
+
+bool TJoystick::openDevice() {
+    if (joyNumber_ >= SDL_NumJoysticks())
+        return false;
+    if (SDL_IsGameController(joyNumber_)) {
+        controller_ = SDL_GameControllerOpen(joyNumber_);
+        if (controller_ != nullptr)
+            device_ = SDL_GameControllerGetJoystick(controller_);
     }
+    if (device_ == nullptr)
+        device_ = SDL_JoystickOpen(joyNumber_);
+    if (device_ == nullptr)
+        return false;
+    SDL_JoystickUpdate();
+    return true;
+}
+
+void TJoystick::readController() {
+    const auto axis = [this](SDL_GameControllerAxis which) {
+        return joyAxisFromSdl(SDL_GameControllerGetAxis(controller_, which));
+    };
+    const auto held = [this](SDL_GameControllerButton which) {
+        return SDL_GameControllerGetButton(controller_, which) != 0;
+    };
+    // The D-pad, where it is pressed, stands for the stick pushed all the way.
+    position_.x = held(SDL_CONTROLLER_BUTTON_DPAD_LEFT)    ? kLowest
+                  : held(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) ? kHighest
+                                                           : axis(SDL_CONTROLLER_AXIS_LEFTX);
+    position_.y = held(SDL_CONTROLLER_BUTTON_DPAD_UP)     ? kLowest
+                  : held(SDL_CONTROLLER_BUTTON_DPAD_DOWN) ? kHighest
+                                                          : axis(SDL_CONTROLLER_AXIS_LEFTY);
+    position_.z = kCentre;
+    const SDL_GameControllerButton faces[] = {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B,
+                                              SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_Y};
+    std::uint32_t buttons = 0;
+    for (int i = 0; i < 4; ++i)
+        if (held(faces[i]))
+            buttons |= 1u << i;
+    position_.buttons = buttons;
+}
+
+void TJoystick::readRaw() {
     const int axes = SDL_JoystickNumAxes(device_);
-    position_.x = axes > 0 ? joyAxisFromSdl(SDL_JoystickGetAxis(device_, 0)) : 32768;
-    position_.y = axes > 1 ? joyAxisFromSdl(SDL_JoystickGetAxis(device_, 1)) : 32768;
-    position_.z = axes > 2 ? joyAxisFromSdl(SDL_JoystickGetAxis(device_, 2)) : 32768;
+    position_.x = axes > 0 ? joyAxisFromSdl(SDL_JoystickGetAxis(device_, 0)) : kCentre;
+    position_.y = axes > 1 ? joyAxisFromSdl(SDL_JoystickGetAxis(device_, 1)) : kCentre;
+    position_.z = axes > 2 ? joyAxisFromSdl(SDL_JoystickGetAxis(device_, 2)) : kCentre;
     std::uint32_t buttons = 0;
     const int count = SDL_JoystickNumButtons(device_);
     for (int i = 0; i < 4 && i < count; ++i)
         if (SDL_JoystickGetButton(device_, i))
             buttons |= 1u << i;
     position_.buttons = buttons;
-    return true;
 }
 
 void TJoystick::closeDevice() {
-    if (device_ != nullptr)
+    // A controller owns its joystick and closes it with itself.
+    if (controller_ != nullptr)
+        SDL_GameControllerClose(controller_);
+    else if (device_ != nullptr)
         SDL_JoystickClose(device_);
+    controller_ = nullptr;
     device_ = nullptr;
 }
 
 void TJoystick::Poll() {
+    if (waiting_) {
+        // Only looking: the events start at the next tick, as after Activate.
+        if (read())
+            startPolling();
+        return;
+    }
     if (!enabled_ || !active_)
         return;
     if (!read())

@@ -10,6 +10,7 @@
 #include <functional>
 
 struct _SDL_Joystick;
+struct _SDL_GameController;
 
 namespace kit {
 
@@ -22,11 +23,18 @@ using TButtonNotifyEvent = std::function<void(QObject* Sender, bool Pushed)>;
 using TJoyMoveEvent = std::function<void(QObject* Sender, std::int32_t& X, std::int32_t& Y)>;
 
 // The joystick component of a main window (Joystick1): polls a joystick on a timer
-// of its own and turns stick and buttons into events, all on the GUI thread. Any
-// joystick or game controller that SDL knows serves; `One` is SDL's joystick 0,
-// `Two` joystick 1, `None` joystick 0 as well. Nothing reports a missing joystick:
-// Activate simply leaves the component inactive. An unplugged joystick makes the
-// polls fail and skip their tick until it is plugged in again.
+// of its own and turns stick and buttons into events, all on the GUI thread. `One`
+// is SDL's joystick 0, `Two` joystick 1, `None` joystick 0 as well.
+//
+// A gamepad that SDL knows (its game-controller database) is read through its
+// mapping: the left stick, or the D-pad where it is pressed, gives X and Y, and the
+// face buttons A, B, X, Y are buttons 1 to 4. Any other joystick is read raw: its
+// first two axes and first four buttons.
+//
+// Nothing reports a missing joystick: Activate leaves the component inactive, and
+// it looks for one once a second; a pad plugged in later makes it active. An
+// unplugged joystick makes the polls fail and skip their tick until one is plugged
+// in again, so pulling a pad out never stops a game.
 //
 // GamePort, NotifyRange and PollRate ignore changes while the component is active;
 // PollRate is taken when polling starts. NotifyRange is stored only.
@@ -74,17 +82,29 @@ class TJoystick : public QObject {
     void Deactivate();
 
     // One poll step, what each timer event runs: reads the joystick and fires the
-    // button and move events.
+    // button and move events. While Activate waits for a joystick, it looks whether
+    // one has been plugged in, and becomes active when it has.
     void Poll();
+
+    // Activate found no joystick and looks for one at every tick.
+    bool Waiting() const { return waiting_; }
 
     // The interval the poll timer runs at, in milliseconds.
     int TimerInterval() const { return timer_.interval(); }
 
+    // How often a component waiting for its joystick looks for it, in milliseconds.
+    static constexpr int kLookForJoystickMs = 1000;
+
   private:
     bool read();
+    bool openDevice();
+    void readController();
+    void readRaw();
     void closeDevice();
+    void startPolling();
 
     bool active_ = false;
+    bool waiting_ = false;
     bool enabled_ = true;
     TGamePort gamePort_ = TGamePort::One;
     std::int32_t notifyRange_ = 20;
@@ -101,6 +121,7 @@ class TJoystick : public QObject {
     std::array<bool, 4> lastButton_{};
     QTimer timer_;
     _SDL_Joystick* device_ = nullptr;
+    _SDL_GameController* controller_ = nullptr;  // set when SDL knows the pad
     bool sdlStarted_ = false;
 };
 

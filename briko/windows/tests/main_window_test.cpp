@@ -15,10 +15,10 @@
 #include "briko/rules/demo_stats.h"
 #include "briko/windows/demo_stats_file.h"
 #include "briko/windows/tests/window_harness.h"
-#include "kit/audio/sdl_subsystem.h"
 #include "kit/highscores/best_window.h"
 #include "kit/highscores/briko_best_window.h"
 #include "kit/settings/cdrom.h"
+#include "kit/testing/virtual_pad.h"
 
 namespace {
 
@@ -28,6 +28,7 @@ using briko_window_testing::ScriptedDraws;
 using briko_window_testing::SendKey;
 using briko_window_testing::WhenModal;
 using briko_window_testing::WriteSetting;
+using kit::testing::VirtualPad;
 
 // The draw that makes a new piece: piece p from 7 to 17 is drawn as p − 7, piece 0 as 11.
 int PieceDraw(int piece) {
@@ -202,33 +203,17 @@ TEST(BrikoMainWindow, DownFallsFastUntilReallyReleased) {
     EXPECT_EQ(window.FallTimer().interval(), 500);
 }
 
-// A virtual stick: SDL's axes run from -32768 (left, up) to 32767 (right, down).
+// A plain virtual stick: SDL's axes run from -32768 (left, up) to 32767 (right, down).
 class VirtualStick {
   public:
-    VirtualStick() {
-        started_ = kit::initSdlSubsystem(SDL_INIT_JOYSTICK);
-        index_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 4, 0);
-        stick_ = index_ >= 0 ? SDL_JoystickOpen(index_) : nullptr;
-    }
-    ~VirtualStick() {
-        if (stick_)
-            SDL_JoystickClose(stick_);
-        if (index_ >= 0)
-            SDL_JoystickDetachVirtual(index_);
-        if (started_)
-            kit::quitSdlSubsystem(SDL_INIT_JOYSTICK);
-    }
-    bool ready() const { return stick_ != nullptr; }
+    bool ready() const { return pad_.present(); }
     void Set(int x, int y, bool button) {
-        SDL_JoystickSetVirtualAxis(stick_, 0, Sint16(x));
-        SDL_JoystickSetVirtualAxis(stick_, 1, Sint16(y));
-        SDL_JoystickSetVirtualButton(stick_, 0, button ? 1 : 0);
+        pad_.move(x + 32768, y + 32768);
+        pad_.press(0, button);
     }
 
   private:
-    bool started_ = false;
-    int index_ = -1;
-    SDL_Joystick* stick_ = nullptr;
+    VirtualPad pad_{VirtualPad::Kind::Stick};
 };
 
 TEST(BrikoMainWindow, TheJoystickMovesRotatesMirrorsAndDrops) {
@@ -272,6 +257,39 @@ TEST(BrikoMainWindow, TheJoystickMovesRotatesMirrorsAndDrops) {
     TickIntoView(window);
     window.Joystick().Poll();
     EXPECT_EQ(game.PieceCount(), 1);
+}
+
+TEST(BrikoMainWindow, APadPluggedInOrPulledOutDuringAGameNeverStopsItOrSaysAnything) {
+    WriteSetting("BRIKO_JoyEnabled", "1");
+    ScriptedDraws random({PieceDraw(8), PieceDraw(17)});
+    BrikoProgram program(&random);
+    TBrikoMainWindow& window = *program.main;
+    EXPECT_FALSE(window.Joystick().Active()) << "no pad at start";
+    const briko::BrikoGame& game = window.Game();
+    window.Game().New();
+    TickIntoView(window);
+
+    VirtualPad pad(VirtualPad::Kind::Gamepad);
+    ASSERT_TRUE(pad.present()) << SDL_GetError();
+    window.Joystick().Poll();  // found
+    ASSERT_TRUE(window.Joystick().Active());
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceX(), 7);
+
+    pad.unplug();
+    window.Joystick().Poll();
+    window.Game().Tick();
+    window.Joystick().Poll();
+    EXPECT_FALSE(game.NoGame());
+    EXPECT_EQ(game.PieceX(), 7);
+
+    pad.plugIn();
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    window.Joystick().Poll();
+    EXPECT_EQ(game.PieceX(), 8);
+    EXPECT_FALSE(game.NoGame());
+    EXPECT_TRUE(program.messages.Requests().empty());
 }
 
 // Four debris rows with a hole in column 10 each, and a vertical I above the hole.

@@ -9,10 +9,18 @@
 #include "kit/audio/wave_data.h"
 #include "kit/testing/scoped_env.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -22,29 +30,55 @@ namespace {
 TEST(AudioSession, WithoutAnyDeviceEverythingIsSilentAndHarmless) {
     kit::testing::ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
     kit::AudioSession audio;
-    EXPECT_FALSE(kit::AudioSession::isOpen());
-    EXPECT_FALSE(kit::AudioSession::hasMidi());
+    // Opening a track reads its file only, so it succeeds until a sound is due ...
+    kit::MusicPlayer player(kit::MusicTitle::Orchard);
+    player.openTrack(0);
+    EXPECT_TRUE(player.isOpen());
+    QSignalSpy ended(&player, &kit::MusicPlayer::ended);
 
     std::ofstream("tone.wav", std::ios::binary) << "RIFF";
     const auto start = std::chrono::steady_clock::now();
+    player.startMusic(0);
+    // ... and the device that cannot be opened closes it: no MIDI device.
+    EXPECT_FALSE(player.isOpen());
+    EXPECT_FALSE(player.isPlaying());
     EXPECT_FALSE(kit::playSoundEffect("Orchard1.wav", kit::EffectMode::Sync));
     EXPECT_FALSE(kit::playSoundEffect("tone.wav", kit::EffectMode::Async));
     kit::beep(kit::Beep::Default);
     kit::beep(kit::Beep::Asterisk);
-    kit::MusicPlayer player(kit::MusicTitle::Orchard);
+    EXPECT_FALSE(kit::AudioSession::canSound());
+    EXPECT_FALSE(kit::AudioSession::isOpen());
+    EXPECT_FALSE(kit::AudioSession::hasMidi());
     player.openTrack(0);
     EXPECT_FALSE(player.isOpen());
     player.startMusic(0);
     player.stopMusic(0);
-    EXPECT_FALSE(player.isPlaying());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ended.count(), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 TEST(AudioSession, ANestedSessionLeavesTheDeviceToTheFirst) {
     kit::AudioSession audio;
-    ASSERT_TRUE(kit::AudioSession::isOpen());
     { kit::AudioSession again; }
+    EXPECT_TRUE(kit::AudioSession::canSound());
+    kit::beep(kit::Beep::Default);
     EXPECT_TRUE(kit::AudioSession::isOpen());
+}
+
+TEST(AudioSession, NothingOpensTheDeviceBeforeTheFirstSound) {
+    kit::AudioSession audio;
+    kit::MusicPlayer player(kit::MusicTitle::Orchard);
+    player.openTrack(1);
+    ASSERT_TRUE(player.isOpen());
+    EXPECT_FALSE(kit::AudioSession::isOpen()) << "start-up opens no device and loads no soundfont";
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    EXPECT_FALSE(kit::playSoundEffect("no-such-effect.wav", kit::EffectMode::Async));
+    EXPECT_FALSE(kit::AudioSession::isOpen()) << "nor does an effect that is not there";
+
+    kit::beep(kit::Beep::Asterisk);
+    EXPECT_TRUE(kit::AudioSession::isOpen());
+    EXPECT_EQ(Mix_Playing(kit::audio_device::kBeepChannel), 1);
 }
 
 TEST(AudioSession, ClosingTheDeviceClosesTheTracksStillOpen) {
@@ -63,6 +97,41 @@ TEST(AudioSession, ClosingTheDeviceClosesTheTracksStillOpen) {
     EXPECT_TRUE(player.isOpen());
 }
 
+// Samples louder than a whisper in a 16-bit file.
+int loudSamples(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    int loud = 0;
+    std::int16_t sample = 0;
+    while (in.read(reinterpret_cast<char*>(&sample), sizeof sample))
+        loud += std::abs(sample) > 1000;
+    return loud;
+}
+
+TEST(AudioSession, ClosesWhenQuietAndTheNextSoundStillPlaysFromItsFirstSample) {
+    using namespace std::chrono_literals;
+    // The disk driver renders in real time into a file it starts afresh at each open.
+    const auto capture = std::filesystem::current_path() / "rendered.raw";
+    kit::testing::ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+    kit::testing::ScopedEnv file("SDL_DISKAUDIOFILE", capture.string());
+    kit::AudioSession audio(kit::AudioOptions{kit::kDefaultSoundFont, 200ms});
+    int beepLoud = 0;
+    for (std::int16_t sample : kit::beepSamples(kit::Beep::Default, 44100))
+        beepLoud += std::abs(sample) > 1000;
+
+    for (int round = 0; round < 2; ++round) {
+        kit::beep(kit::Beep::Default);
+        ASSERT_TRUE(kit::AudioSession::isOpen()) << round;
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !kit::AudioSession::isOpen(); }, 3000)) << round;
+        EXPECT_GE(clock.elapsed(), 200) << round << ": the beep and the quiet time come first";
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << round << ": no audio thread is left";
+        // Both channels of the whole beep reached the device: nothing of its start
+        // was lost to the opening, nothing of its end to the closing.
+        EXPECT_GE(loudSamples(capture), 2 * beepLoud * 95 / 100) << round;
+    }
+}
+
 TEST(Beep, TheTwoBeepsAreShortDistinctSounds) {
     const auto plain = kit::beepSamples(kit::Beep::Default, 44100);
     const auto asterisk = kit::beepSamples(kit::Beep::Asterisk, 44100);
@@ -77,7 +146,6 @@ TEST(Beep, TheTwoBeepsAreShortDistinctSounds) {
 
 TEST(Beep, PlaysBesideAnEffectWithoutCuttingIt) {
     kit::AudioSession audio;
-    ASSERT_TRUE(kit::AudioSession::isOpen());
     ASSERT_TRUE(kit::playSoundEffect("Orchard2.wav", kit::EffectMode::Async));
     kit::beep(kit::Beep::Asterisk);
     EXPECT_EQ(Mix_Playing(kit::audio_device::kEffectChannel), 1);
@@ -87,7 +155,6 @@ TEST(Beep, PlaysBesideAnEffectWithoutCuttingIt) {
 TEST(Beep, TheHighScoreWindowsBeepSoundsThroughTheOpenDevice) {
     {
         kit::AudioSession audio;
-        ASSERT_TRUE(kit::AudioSession::isOpen());
         kit::beep(kit::BeepSound::Asterisk);
         EXPECT_EQ(Mix_Playing(kit::audio_device::kBeepChannel), 1);
     }

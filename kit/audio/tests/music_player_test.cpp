@@ -3,19 +3,27 @@
 #include "kit/audio/audio.h"
 #include "kit/desktop/program_folder.h"
 #include "kit/testing/scoped_env.h"
+#include "kit/testing/stderr_capture.h"
 #include "tools/midi/midi_writer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTest>
 #include <QThread>
 
 #include <SDL2/SDL_mixer.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -25,18 +33,27 @@ namespace {
 using kit::MusicPlayer;
 using kit::MusicTitle;
 
-// A tune of one note that ends after `quarters` quarter notes at 120 per minute,
-// 500 ms each, written into the current directory.
-std::filesystem::path writeShortTrack(int quarters = 1) {
+using Bytes = std::vector<std::uint8_t>;
+
+std::filesystem::path writeFile(const std::string& name, const Bytes& bytes) {
+    const auto file = std::filesystem::current_path() / name;
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return file;
+}
+
+// A tune of one note that ends after `quarters` quarter notes (500 ms each at 120
+// per minute; `division` ticks each, or time code when its top bit is set).
+Bytes shortTune(int quarters = 1, int division = 480) {
     midi::TrackWriter track;
     track.tempo(0, 120);
     track.program(0, 0, 0);
     track.note(0, 0, 72, 110, 400);
-    const auto file = std::filesystem::current_path() / "short.mid";
-    const auto bytes = midi::encodeFile({track.encode(480u * quarters)}, 480);
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return file;
+    return midi::encodeFile({track.encode(480u * quarters)}, division);
+}
+
+std::filesystem::path writeShortTrack(int quarters = 1) {
+    return writeFile("short.mid", shortTune(quarters));
 }
 
 void processEventsFor(int ms) {
@@ -185,6 +202,93 @@ TEST_F(MusicPlayerTest, ClosingDuringPlayReportsNoEnd) {
     EXPECT_EQ(Mix_PlayingMusic(), 0);
 }
 
+// Missing, empty, cut short, foreign, no playing time, not a file: none is a
+// track, so nothing plays, nothing replays and nothing is logged.
+TEST_F(MusicPlayerTest, ATrackThatCannotBePlayedIsAFailedOpen) {
+    const Bytes good = shortTune();
+    Bytes foreign(3000);
+    for (std::size_t i = 0; i < foreign.size(); ++i)
+        foreign[i] = static_cast<std::uint8_t>(i * 7919 % 251);
+    midi::TrackWriter silent;
+    const std::vector<std::pair<const char*, std::optional<Bytes>>> kinds = {
+        {"missing", std::nullopt},
+        {"empty", Bytes{}},
+        {"cut short", Bytes(good.begin(), good.begin() + good.size() / 2)},
+        {"foreign", foreign},
+        {"no playing time", midi::encodeFile({silent.encode(0)}, 480)},
+        {"a pipe", std::nullopt},
+    };
+    kit::MusicPlayer::setTrackFolder(std::filesystem::current_path());
+    for (const auto& [kind, bytes] : kinds) {
+        const std::string name = kit::musicTrackName(MusicTitle::Orchard, 0);
+        std::filesystem::remove(name);
+        if (bytes)
+            writeFile(name, *bytes);
+        if (std::string(kind) == "a pipe") {
+            ASSERT_EQ(::mkfifo(name.c_str(), 0600), 0);
+        }
+        kit::testing::StderrCapture stderrText("stderr-" + std::string(kind) + ".txt");
+        MusicPlayer player(MusicTitle::Orchard);
+        QSignalSpy ended(&player, &MusicPlayer::ended);
+        QObject::connect(&player, &MusicPlayer::ended,
+                         [&] { player.replayIfRunning(0, true, false); });
+        player.openTrack(0);
+        EXPECT_FALSE(player.isOpen()) << kind;
+        player.startMusic(0);
+        processEventsFor(200);
+        EXPECT_FALSE(player.isPlaying()) << kind;
+        EXPECT_EQ(ended.count(), 0) << kind;
+        EXPECT_FALSE(kit::AudioSession::isOpen()) << kind << ": no sound was due";
+        stderrText.restore();
+        EXPECT_EQ(stderrText.text(), "") << kind;
+    }
+    kit::MusicPlayer::setTrackFolder({});
+}
+
+TEST_F(MusicPlayerTest, ATrackTheSynthesizerGivesUpOnIsClosedAtItsFirstPlay) {
+    // Time-code timing reads as a complete file here, but the synthesizer refuses it.
+    const auto file = writeFile("timecode.mid", shortTune(4, (0xe7 << 8) | 40));
+    kit::testing::StderrCapture stderrText;
+    MusicPlayer player(MusicTitle::Briko);
+    ASSERT_TRUE(player.openFile(file));
+    QSignalSpy ended(&player, &MusicPlayer::ended);
+    QObject::connect(&player, &MusicPlayer::ended, [&] { player.replayIfRunning(0, true, false); });
+    player.startMusic(0);
+    processEventsFor(500);
+    EXPECT_FALSE(player.isOpen());
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(ended.count(), 0);
+    player.startMusic(0);
+    player.replayIfRunning(0, true, false);
+    processEventsFor(200);
+    stderrText.restore();
+    EXPECT_LE(stderrText.lines(), 1) << stderrText.text();
+}
+
+TEST(MusicAndTheIdleDevice, ATrackOutlivesTheClosedDeviceAndItsPlayKeepsTheDeviceOpen) {
+    using namespace std::chrono_literals;
+    kit::AudioSession audio(kit::AudioOptions{kit::kDefaultSoundFont, 200ms});
+    MusicPlayer player(MusicTitle::Orchard);
+    player.openTrack(0);
+    ASSERT_TRUE(player.isOpen());
+    EXPECT_FALSE(kit::AudioSession::isOpen());
+    player.startMusic(0);
+    EXPECT_TRUE(kit::AudioSession::isOpen());
+    processEventsFor(800);
+    EXPECT_TRUE(kit::AudioSession::isOpen()) << "the music plays on";
+    EXPECT_NE(Mix_PlayingMusic(), 0);
+
+    player.stopMusic(0);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !kit::AudioSession::isOpen(); }, 3000))
+        << "quiet for longer than the quiet time";
+    EXPECT_TRUE(player.isOpen());
+
+    player.startMusic(0);
+    EXPECT_TRUE(kit::AudioSession::isOpen());
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_NE(Mix_PlayingMusic(), 0);
+}
+
 TEST(MusicRendering, ARealTrackRendersSoundThatIsNotSilence) {
     const auto capture = std::filesystem::current_path() / "rendered.raw";
     kit::testing::ScopedEnv driver("SDL_AUDIODRIVER", "disk");
@@ -214,7 +318,7 @@ TEST(MusicRendering, ARealTrackRendersSoundThatIsNotSilence) {
 
 TEST(MusicWithoutSoundFont, CountsAsNoMidiDevice) {
     kit::AudioSession audio(kit::AudioOptions{"/nonexistent/none.sf2"});
-    ASSERT_TRUE(kit::AudioSession::isOpen());
+    ASSERT_TRUE(kit::AudioSession::canSound());
     EXPECT_FALSE(kit::AudioSession::hasMidi());
     MusicPlayer player(MusicTitle::Orchard);
     player.openTrack(0);

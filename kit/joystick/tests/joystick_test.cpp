@@ -1,5 +1,7 @@
 #include "kit/joystick/joystick.h"
 
+#include "kit/testing/virtual_pad.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
@@ -15,45 +17,7 @@ namespace {
 using kit::TGamePort;
 using kit::TJoystick;
 
-// A joystick of SDL's own, two axes and four buttons, that the test moves by hand.
-// Positions are given on the 0 to 65535 scale of the component.
-class VirtualStick {
-  public:
-    VirtualStick() {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        SDL_InitSubSystem(SDL_INIT_JOYSTICK);
-        plugIn();
-    }
-    ~VirtualStick() {
-        unplug();
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
-    }
-    void plugIn() {
-        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 4, 0);
-        handle_ = index < 0 ? nullptr : SDL_JoystickOpen(index);
-    }
-    void unplug() {
-        if (handle_ == nullptr)
-            return;
-        const SDL_JoystickID id = SDL_JoystickInstanceID(handle_);
-        SDL_JoystickClose(handle_);
-        handle_ = nullptr;
-        for (int i = 0; i < SDL_NumJoysticks(); ++i)
-            if (SDL_JoystickGetDeviceInstanceID(i) == id)
-                SDL_JoystickDetachVirtual(i);
-    }
-    bool present() const { return handle_ != nullptr; }
-    void move(int x, int y) {
-        SDL_JoystickSetVirtualAxis(handle_, 0, static_cast<Sint16>(x - 32768));
-        SDL_JoystickSetVirtualAxis(handle_, 1, static_cast<Sint16>(y - 32768));
-    }
-    void press(int button, bool down = true) {
-        SDL_JoystickSetVirtualButton(handle_, button, down ? SDL_PRESSED : SDL_RELEASED);
-    }
-
-  private:
-    SDL_Joystick* handle_ = nullptr;
-};
+using kit::testing::VirtualPad;
 
 struct Recorder {
     std::vector<std::pair<int, int>> moves;
@@ -84,7 +48,8 @@ class JoystickTest : public ::testing::Test {
             joystick.Poll();
     }
 
-    VirtualStick stick;
+    // A plain joystick: read raw.
+    VirtualPad stick{VirtualPad::Kind::Stick};
     TJoystick joystick;
     Recorder recorder;
 };
@@ -219,6 +184,123 @@ TEST_F(JoystickTest, AnUnpluggedJoystickSkipsTicksUntilItIsBack) {
     stick.move(32768, 65535);
     poll(1);
     EXPECT_EQ(recorder.moves, (Moves{{0, -3}}));
+
+    // Another kind of pad plugged in where the stick was is read its own way.
+    stick.unplug();
+    VirtualPad pad(VirtualPad::Kind::Gamepad);
+    recorder.moves.clear();
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    poll(1);
+    EXPECT_EQ(recorder.moves, (Moves{{-4, 0}}));
+}
+
+TEST_F(JoystickTest, APlainJoysticksHatAndFurtherAxesMoveNothing) {
+    activate();
+    stick.hat(SDL_HAT_LEFT);
+    poll(1);
+    stick.hat(SDL_HAT_CENTERED);
+    stick.move(65535, 32768);
+    poll(1);
+    EXPECT_EQ(recorder.moves, (Moves{{0, 0}, {3, 0}}));
+}
+
+TEST_F(JoystickTest, AJoystickPluggedInAfterActivateIsPickedUp) {
+    stick.unplug();
+    joystick.Activate();
+    EXPECT_FALSE(joystick.Active());
+    EXPECT_TRUE(joystick.Waiting());
+    EXPECT_EQ(joystick.TimerInterval(), TJoystick::kLookForJoystickMs);
+    poll(2);
+    EXPECT_FALSE(joystick.Active());
+
+    VirtualPad pad(VirtualPad::Kind::Gamepad);
+    pad.press(SDL_CONTROLLER_BUTTON_A);
+    poll(1);
+    EXPECT_TRUE(joystick.Active());
+    EXPECT_FALSE(joystick.Waiting());
+    EXPECT_EQ(joystick.TimerInterval(), 50);
+    EXPECT_TRUE(recorder.moves.empty()) << "events start at the next poll, as after Activate";
+    poll(1);
+    EXPECT_EQ(recorder.moves, (Moves{{0, 0}}));
+    EXPECT_EQ(recorder.buttons, (Buttons{{1, true}}));
+}
+
+TEST_F(JoystickTest, DeactivateStopsWaitingForAJoystick) {
+    stick.unplug();
+    joystick.Activate();
+    joystick.Deactivate();
+    EXPECT_FALSE(joystick.Waiting());
+    stick.plugIn();
+    poll(2);
+    EXPECT_FALSE(joystick.Active());
+    EXPECT_TRUE(recorder.moves.empty());
+}
+
+// A gamepad SDL knows is read through its mapping.
+class GamepadTest : public JoystickTest {
+  protected:
+    void SetUp() override {
+        stick.unplug();
+        ASSERT_TRUE(pad.present()) << SDL_GetError();
+        recorder.attach(joystick);
+    }
+    VirtualPad pad{VirtualPad::Kind::Gamepad};
+};
+
+TEST_F(GamepadTest, TheLeftStickOrTheDPadMoveAndTheFaceButtonsAreButtonsOneToFour) {
+    activate();
+    pad.move(65535, 0);
+    poll(1);
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);  // the D-pad wins over the stick
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    poll(1);
+    pad.move(32768, 32768);
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false);
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_UP);
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    poll(1);
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
+    pad.press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false);
+    pad.axis(2, 65535);  // the right stick moves nothing
+    poll(1);
+    EXPECT_EQ(recorder.moves, (Moves{{3, 4}, {-4, -3}, {3, 4}, {0, 0}}));
+
+    for (auto button :
+         {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_X,
+          SDL_CONTROLLER_BUTTON_Y, SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_START}) {
+        pad.press(button);
+        poll(1);
+        pad.press(button, false);
+        poll(1);
+    }
+    EXPECT_EQ(recorder.buttons, (Buttons{{1, true},
+                                         {1, false},
+                                         {2, true},
+                                         {2, false},
+                                         {3, true},
+                                         {3, false},
+                                         {4, true},
+                                         {4, false}}));
+}
+
+TEST_F(JoystickTest, AJoystickGivenAMappingIsReadAsAGamepad) {
+    // A pad whose D-pad is a hat and whose face buttons come in another order.
+    const std::string mapping = stick.guid() +
+                                ",Test Stick,a:b2,b:b3,x:b0,y:b1,dpup:h0.1,dpright:h0.2,"
+                                "dpdown:h0.4,dpleft:h0.8,leftx:a0,lefty:a1,";
+    ASSERT_EQ(SDL_GameControllerAddMapping(mapping.c_str()), 1) << SDL_GetError();
+    activate();
+    stick.hat(SDL_HAT_LEFTUP);
+    poll(1);
+    stick.hat(SDL_HAT_CENTERED);
+    stick.move(32768, 65535);
+    poll(1);
+    EXPECT_EQ(recorder.moves, (Moves{{-4, 4}, {0, -3}}));
+    stick.press(2);
+    stick.press(1);
+    poll(1);
+    EXPECT_EQ(recorder.buttons, (Buttons{{1, true}, {4, true}}));
 }
 
 TEST_F(JoystickTest, PollsOnItsOwnTimer) {
