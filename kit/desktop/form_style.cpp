@@ -43,8 +43,11 @@ void useFormStyle(QWidget& window) {
     window.setPalette(palette);
     window.setFont(font);
     window.setAutoFillBackground(true);
+    // Drop-down menus stand on silver too, not on the white of the fields.
+    QPalette menuPalette = palette;
+    menuPalette.setColor(QPalette::Base, formSilver());
     for (QMenu* menu : window.findChildren<QMenu*>()) {
-        menu->setPalette(palette);
+        menu->setPalette(menuPalette);
         menu->setFont(font);
     }
 }
