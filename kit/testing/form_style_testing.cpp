@@ -29,12 +29,20 @@ QString describe(const QColor& colour) {
     return QStringLiteral("(%1, %2, %3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
 }
 
-}  // namespace
-
+// The contrast ratio of two colours as the accessibility guidelines define it:
+// 1 for the same colour, 21 for black on white.
 double ContrastRatio(const QColor& a, const QColor& b) {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+// What a menu title looks like on a grab of its bar: the bar's ground (the
+// colour that covers most of the title's cell) and the title's ink (the pixel
+// that differs most from the ground).
+struct MenuTitleLook {
+    QColor ground;
+    QColor ink;
+};
 
 MenuTitleLook LookOfMenuTitle(QMenuBar& bar, QAction* title) {
     const QImage image = bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -61,6 +69,8 @@ MenuTitleLook LookOfMenuTitle(QMenuBar& bar, QAction* title) {
     }
     return look;
 }
+
+}  // namespace
 
 void ExpectFormStyle(const QWidget& window) {
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(192, 192, 192))
