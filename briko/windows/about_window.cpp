@@ -5,8 +5,7 @@
 TBRIKOAboutBoxWindow::TBRIKOAboutBoxWindow(QWidget* parent)
     : TPictureWindow(parent), ui_(std::make_unique<Ui::BRIKOAboutBoxWindow>()) {
     ui_->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(size());
+    FinishForm();
 }
 
 TBRIKOAboutBoxWindow::~TBRIKOAboutBoxWindow() = default;

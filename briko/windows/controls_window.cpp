@@ -5,8 +5,7 @@
 TBRIKOControls::TBRIKOControls(QWidget* parent)
     : TPictureWindow(parent), ui_(std::make_unique<Ui::BRIKOControls>()) {
     ui_->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(size());
+    FinishForm();
 }
 
 TBRIKOControls::~TBRIKOControls() = default;

@@ -6,6 +6,7 @@
 #include "briko/windows/controls_window.h"
 #include "briko/windows/options_window.h"
 #include "kit/audio/beeper.h"
+#include "kit/desktop/form_style.h"
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/best_window.h"
@@ -55,6 +56,7 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
       game_(*this, random_, stats_),
       MediaPlayer1(kit::MusicTitle::Briko) {
     ui_->setupUi(this);
+    kit::useFormStyle(*this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

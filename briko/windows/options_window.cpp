@@ -1,6 +1,7 @@
 #include "briko/windows/options_window.h"
 
 #include "briko/ui_options_window.h"
+#include "kit/desktop/form_style.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 TBRIKOOptionsWindow::TBRIKOOptionsWindow(QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::BRIKOOptionsWindow>()) {
     ui_->setupUi(this);
+    kit::useFormStyle(*this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     designs_ = new QButtonGroup(this);

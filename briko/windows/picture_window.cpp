@@ -3,7 +3,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "kit/desktop/form_style.h"
+
 TPictureWindow::TPictureWindow(QWidget* parent) : QDialog(parent) {}
+
+void TPictureWindow::FinishForm() {
+    kit::useFormStyle(*this);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(size());
+}
 
 void TPictureWindow::SetOrigin(const QRect& mainWindowRect) {
     origin_ = mainWindowRect;

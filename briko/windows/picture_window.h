@@ -18,6 +18,8 @@ class TPictureWindow : public QDialog {
 
   protected:
     explicit TPictureWindow(QWidget* parent);
+    // After the form is set up: the house style, a fixed frame at the form's size.
+    void FinishForm();
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

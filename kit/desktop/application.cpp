@@ -10,8 +10,10 @@
 namespace kit {
 
 Application::Application(int& argc, char** argv, const QString& title) : QApplication(argc, argv) {
+    // The title is only the name of the application. Given as its display name,
+    // it would be appended to every window's caption in the title bar
+    // ("Abort Game ? — ..."), where the captions must read exactly as given.
     setApplicationName(title);
-    setApplicationDisplayName(title);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

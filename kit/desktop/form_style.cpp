@@ -1,10 +1,14 @@
 #include "kit/desktop/form_style.h"
 
-#include <QPalette>
+#include <QMenu>
 #include <QStringList>
 #include <QWidget>
 
 namespace kit {
+
+QColor formSilver() {
+    return QColor(192, 192, 192);
+}
 
 QFont formFont() {
     QFont font;
@@ -15,19 +19,37 @@ QFont formFont() {
     return font;
 }
 
-void useSilverForm(QWidget& form) {
-    QPalette palette = form.palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::Button, QColor(192, 192, 192));
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Light, Qt::white);
+QPalette formPalette() {
+    const QColor silver = formSilver();
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    QPalette palette(black, silver, white, QColor(128, 128, 128), QColor(160, 160, 160), black,
+                     white, white, silver);
     palette.setColor(QPalette::Midlight, QColor(223, 223, 223));
-    palette.setColor(QPalette::Mid, QColor(160, 160, 160));
-    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
     palette.setColor(QPalette::Shadow, QColor(64, 64, 64));
-    form.setPalette(palette);
-    form.setAutoFillBackground(true);
+    palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    palette.setColor(QPalette::HighlightedText, white);
+    palette.setColor(QPalette::ButtonText, black);
+    const QColor disabledText(88, 88, 88);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    return palette;
+}
+
+void useFormStyle(QWidget& window) {
+    const QPalette palette = formPalette();
+    const QFont font = formFont();
+    window.setPalette(palette);
+    window.setFont(font);
+    window.setAutoFillBackground(true);
+    // Drop-down menus stand on silver too, not on the white of the fields.
+    QPalette menuPalette = palette;
+    menuPalette.setColor(QPalette::Base, formSilver());
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        menu->setPalette(menuPalette);
+        menu->setFont(font);
+    }
 }
 
 }  // namespace kit

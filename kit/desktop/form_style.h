@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QPalette>
 
 class QWidget;
 
 namespace kit {
+
+// The ground of every form and of the menu bars above them.
+QColor formSilver();
 
 // The forms were laid out for a small, narrow system font of 8 points, and their
 // texts fill their controls almost exactly. A wide font of the same size would
@@ -12,7 +17,17 @@ namespace kit {
 // at 10 pixels, about the size that font had on the screens of its time.
 QFont formFont();
 
-// A silver form ground (and silver buttons), whatever the desktop's theme.
-void useSilverForm(QWidget& form);
+// The colours of the forms, whatever the desktop's theme: silver ground and
+// buttons, black text, white fields, a navy selection. Disabled text is a dark
+// grey: readable on silver (better than 3:1) and still plainly lighter than the
+// black of enabled text, so a disabled menu title neither vanishes nor passes
+// for an enabled one.
+QPalette formPalette();
+
+// Dresses a window in the house style: the form palette on a filled ground and
+// the form font, for the window and everything in it. Drop-down menus are
+// windows of their own and would not inherit them, so a window's menus are
+// dressed too.
+void useFormStyle(QWidget& window);
 
 }  // namespace kit

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "kit/desktop/form_style.h"
+
 namespace kit {
 namespace {
 
@@ -37,6 +39,7 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 
 MessageAnswer showAbout(const MessageRequest& request) {
     QMessageBox box(request.owner);
+    useFormStyle(box);
     box.setWindowTitle(request.caption);
     const qsizetype lineEnd = request.text.indexOf(QChar('\n'));
     box.setText(QStringLiteral("<b>%1</b>").arg(request.text.left(lineEnd).toHtmlEscaped()));
@@ -63,6 +66,7 @@ MessageAnswer showMessage(const MessageRequest& request) {
                     request.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                              : QMessageBox::Ok,
                     request.owner);
+    useFormStyle(box);
     const int result = box.exec();
     if (request.buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;

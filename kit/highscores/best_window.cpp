@@ -9,6 +9,7 @@
 #include <QShowEvent>
 
 #include "kit/audio/beeper.h"
+#include "kit/desktop/form_style.h"
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/registered_owner.h"
@@ -64,16 +65,13 @@ Qt::WindowFlags frameFlags(Program program) {
 BestWindow::BestWindow(Program program, QWidget* parent)
     : QDialog(parent, frameFlags(program)), program_(program), numbers_(loadNumbersStrip(program)) {
     setModal(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(grey);
-    setAutoFillBackground(true);
 }
 
 BestWindow::~BestWindow() = default;
 
 void BestWindow::attachControls(const BestWindowControls& controls) {
     controls_ = controls;
+    useFormStyle(*this);
     setFixedSize(size());
     controls_.edit->setEnabled(false);
     connect(controls_.edit, &QLineEdit::textChanged, this, &BestWindow::keepNameWithinField);

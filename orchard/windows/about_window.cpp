@@ -3,10 +3,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "kit/desktop/form_style.h"
+
 namespace orchard {
 
 TOrchardAboutWindow::TOrchardAboutWindow(QWidget* parent) : QDialog(parent) {
     ui_.setupUi(this);
+    kit::useFormStyle(*this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint);
     setFixedSize(size());

@@ -32,7 +32,7 @@ QPoint framePosition(const QWidget* frame) {
 TTOrchardMainWindow::TTOrchardMainWindow(QWidget* parent, kit::RandomSource* random)
     : QMainWindow(parent), MediaPlayer1(kit::MusicTitle::Orchard), Joystick1(this) {
     ui_.setupUi(this);
-    setFont(kit::formFont());
+    kit::useFormStyle(*this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -21,7 +21,7 @@ constexpr int kMaxLevel = 10;
 
 TTOrchardOptionWindow::TTOrchardOptionWindow(QWidget* parent) : QDialog(parent) {
     ui_.setupUi(this);
-    setFont(kit::formFont());
+    kit::useFormStyle(*this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint);
     setFixedSize(size());

@@ -43,7 +43,7 @@ TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWid
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    kit::useSilverForm(*this);
+    kit::useFormStyle(*this);
 
     // The pictures of the program: tiles, digits and icon.
     screen_.emplace(

@@ -13,12 +13,8 @@ TPilloraOptionWindow::TPilloraOptionWindow(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    kit::useSilverForm(*this);
+    kit::useFormStyle(*this);
     useCompactSliders(*this);
-    // The labels and check boxes were laid out for a narrow font.
-    QFont narrow = font();
-    narrow.setStretch(QFont::SemiCondensed);
-    setFont(narrow);
     setWindowIcon(pilloraIcon());
     setFixedSize(size());
     connect(ui_->Button1, &QPushButton::clicked, this, &TPilloraOptionWindow::Ok);

@@ -11,7 +11,7 @@
 
 #include "tools/pillora_art/painting.h"
 #include "tools/pillora_art/palette.h"
-#include "tools/pillora_art/viruses.h"
+#include "tools/pillora_art/tile_strip.h"
 
 namespace pillora_art {
 namespace {
@@ -214,15 +214,21 @@ QImage programIcon(int size) {
 
 QImage virusGallery() {
     constexpr int kGap = 8;
-    QImage tiles = paletteImage(5 * 16, 16);
-    for (int colour = 0; colour < 5; ++colour)
-        paintVirus(tiles, colour * 16, 0, colour, 0);
-    const QImage big = tiles.convertToFormat(QImage::Format_RGB32).scaled(5 * 32, 32);
-    QImage gallery(5 * 32 + 4 * kGap, 32, QImage::Format_RGB32);
+    const QImage strip = tileStrip().convertToFormat(QImage::Format_RGB32);
+    const auto tile = [&strip](int code) {
+        return strip.copy(0, code * 16, 16, 16).scaled(32, 32);
+    };
+    QImage gallery(5 * 32 + 4 * kGap, 3 * 32 + kGap, QImage::Format_RGB32);
     gallery.fill(Qt::black);
     QPainter painter(&gallery);
-    for (int colour = 0; colour < 5; ++colour)
-        painter.drawImage(QPoint(colour * (32 + kGap), 0), big, QRect(colour * 32, 0, 32, 32));
+    // Each virus over an upright capsule of its colour, so that the help shows
+    // which mark goes with which virus.
+    for (int colour = 0; colour < 5; ++colour) {
+        const int x = colour * (32 + kGap), first = colour * 8;
+        painter.drawImage(QPoint(x, 0), tile(first + 7));
+        painter.drawImage(QPoint(x, 32 + kGap), tile(first + 3));
+        painter.drawImage(QPoint(x, 64 + kGap), tile(first + 1));
+    }
     return gallery;
 }
 

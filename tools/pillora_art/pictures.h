@@ -14,7 +14,8 @@ QImage microbePicture();
 // The program icon at `size` x `size` pixels: a capsule and a virus.
 QImage programIcon(int size);
 
-// The five viruses side by side, twice their size, for the help document.
+// The five viruses side by side, twice their size, each over an upright
+// capsule of its colour, for the help document.
 QImage virusGallery();
 
 }  // namespace pillora_art

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSlider>
 #include <QTest>
 
@@ -15,9 +16,12 @@
 #include "briko/rules/demo_stats.h"
 #include "briko/windows/demo_stats_file.h"
 #include "briko/windows/tests/window_harness.h"
+#include "kit/audio/sdl_subsystem.h"
+#include "kit/desktop/form_style.h"
 #include "kit/highscores/best_window.h"
 #include "kit/highscores/briko_best_window.h"
 #include "kit/settings/cdrom.h"
+#include "kit/testing/form_style_testing.h"
 #include "kit/testing/virtual_pad.h"
 
 namespace {
@@ -106,6 +110,41 @@ TEST(BrikoMainWindow, MenusFollowTheStateOfTheGame) {
     EXPECT_FALSE(program.main->Game().DemoRunning());
     EXPECT_EQ(Action(program, "Demo1")->text(), "&Demo");
     EXPECT_EQ(state(), (std::vector<bool>{true, true, true, true, true}));
+}
+
+TEST(BrikoMainWindow, EveryWindowIsSilverInTheFormFontWithItsExactCaption) {
+    BrikoProgram program;
+    program.Show();
+    const std::pair<const QWidget*, QString> forms[] = {
+        {program.main.get(), "- BRIKO for Windows 95 -"},
+        {program.options.get(), "BRIKO Options"},
+        {program.about.get(), "About Brikoline"},
+        {program.controls.get(), "BRIKO Controls"}};
+    for (const auto& [form, caption] : forms) {
+        kit::testing::ExpectFormStyle(*form);
+        EXPECT_EQ(form->windowTitle(), caption);
+    }
+    EXPECT_EQ(program.main->menuBar()->font(), kit::formFont());
+}
+
+TEST(BrikoMainWindow, DisabledMenuTitlesAreGreyYetReadableInAGameAndADemonstration) {
+    BrikoProgram program;
+    program.Show();
+    QMenuBar& bar = *program.main->menuBar();
+    auto menu = [&](const char* name) {
+        return program.main->findChild<QMenu*>(QString::fromLatin1(name))->menuAction();
+    };
+    QTest::keyClick(program.main.get(), Qt::Key_F2);
+    for (QAction* locked : {menu("Game1"), Action(program, "Demo1"), menu("Help1")})
+        kit::testing::ExpectGreyedButReadable(bar, locked, Action(program, "New1"));
+
+    program.messages.AnswerQuestions(kit::MessageAnswer::Yes);
+    QTest::keyClick(program.main.get(), Qt::Key_F2);
+    WriteSetting("BRIKO_DemoSpeed", "0");
+    QTest::keyClick(program.main.get(), Qt::Key_F10);
+    for (QAction* locked : {menu("Game1"), Action(program, "New1"), Action(program, "Pause1")})
+        kit::testing::ExpectGreyedButReadable(bar, locked, Action(program, "Demo1"));
+    QTest::keyClick(program.main.get(), Qt::Key_F10);
 }
 
 TEST(BrikoMainWindow, PauseStopsTheFallTimerAndAbortAnsweredNoResumes) {

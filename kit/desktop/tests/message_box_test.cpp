@@ -1,12 +1,16 @@
+#include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
 
 #include "kit/desktop/application.h"
 #include "kit/desktop/message_box.h"
+#include "kit/testing/form_style_testing.h"
 
 namespace {
 
@@ -53,6 +57,37 @@ TEST_F(MessageBoxTest, ReportedExceptionShowsItsTextAsAnError) {
     ASSERT_EQ(recorded.requests.size(), 1u);
     EXPECT_EQ(recorded.requests[0].text, "Disk full");
     EXPECT_EQ(recorded.requests[0].icon, kit::MessageIcon::Error);
+}
+
+// The real boxes, shown and closed again from inside their own event loop.
+TEST(MessageBoxOnScreen, BoxesWearTheHouseStyleAndTheirExactCaption) {
+    const struct {
+        const char* caption;
+        std::function<void()> show;
+    } boxes[] = {
+        {"Abort Game ?",
+         [] {
+             kit::showMessage(nullptr, "Really ?", "Abort Game ?", kit::MessageIcon::Question,
+                              kit::MessageButtons::YesNo);
+         }},
+        {"Sorry !",
+         [] { kit::showMessage(nullptr, "Game Over ...", "Sorry !", kit::MessageIcon::Error); }},
+        {"About Pillora",
+         [] { kit::showAboutBox(nullptr, "Pillora", "Pillora version 1.95", {}); }},
+    };
+    for (const auto& box : boxes) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(shown, nullptr);
+            seen = true;
+            EXPECT_EQ(shown->windowTitle(), box.caption);
+            kit::testing::ExpectFormStyle(*shown);
+            shown->done(0);
+        });
+        box.show();
+        EXPECT_TRUE(seen) << box.caption;
+    }
 }
 
 }  // namespace

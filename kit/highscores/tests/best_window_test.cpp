@@ -24,6 +24,7 @@
 #include "kit/highscores/registered_owner.h"
 #include "kit/settings/settings.h"
 #include "kit/testing/file_size_limit.h"
+#include "kit/testing/form_style_testing.h"
 #include "kit/testing/window_testing.h"
 
 namespace {
@@ -94,7 +95,7 @@ class BestWindowTest : public ::testing::Test {
     std::vector<kit::MessageRequest> boxes;
 };
 
-TEST_F(BestWindowTest, FirstShowingCreatesTheDefaultTableAndAsksNothingForZero) {
+TEST_F(BestWindowTest, FirstShowingCreatesTheDefaultTableInTheHouseStyleAndAsksNothingForZero) {
     const struct {
         Program program;
         const char* file;
@@ -120,6 +121,7 @@ TEST_F(BestWindowTest, FirstShowingCreatesTheDefaultTableAndAsksNothingForZero) 
             position = window->pos();
         });
         EXPECT_EQ(caption, c.caption);
+        kit::testing::ExpectFormStyle(*window);
         EXPECT_FALSE(editEnabled);
         EXPECT_EQ(bytesWhileShown.size(), c.size);
         EXPECT_EQ(bytesWhileShown, tableBytes(HighScoreTable::defaults(), c.program));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <filesystem>
@@ -11,11 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include "kit/desktop/form_style.h"
 #include "kit/desktop/help_window.h"
 #include "kit/digits/digits.h"
 #include "kit/settings/cdrom.h"
 #include "kit/settings/profile.h"
 #include "kit/settings/settings.h"
+#include "kit/testing/form_style_testing.h"
 #include "orchard/windows/tests/window_harness.h"
 #include "orchard/windows/well_geometry.h"
 
@@ -129,6 +132,34 @@ TEST(OrchardMainWindow, NewGameLocksMenusAndTheirShortcutsDoNothing) {
     EXPECT_FALSE(kit::helpWindow().isVisible());
     EXPECT_TRUE(windows.main.isVisible());
     EXPECT_FALSE(state.NoGame);
+}
+
+TEST(OrchardMainWindow, EveryWindowIsSilverInTheFormFontWithItsExactCaption) {
+    OrchardWindows windows;
+    windows.ShowActive();
+    const std::pair<const QWidget*, QString> forms[] = {
+        {&windows.main, "- Orchard for Windows 95 -"},
+        {&windows.options, "Options"},
+        {&windows.about, "About Orchard for Windows 95"}};
+    for (const auto& [form, caption] : forms) {
+        kit::testing::ExpectFormStyle(*form);
+        EXPECT_EQ(form->windowTitle(), caption);
+    }
+    EXPECT_EQ(windows.main.menuBar()->font(), kit::formFont());
+    // The style changes no geometry of the forms.
+    EXPECT_EQ(windows.ClientArea().size(), QSize(279, 414));
+    EXPECT_EQ(windows.options.size(), QSize(292, 228));
+    EXPECT_EQ(windows.about.size(), QSize(297, 223));
+}
+
+TEST(OrchardMainWindow, LockedMenusAreGreyYetReadable) {
+    OrchardWindows windows;
+    windows.ShowActive();
+    QTest::keyClick(&windows.main, Qt::Key_F2);
+    for (const char* menu : {"Game1", "Help1"})
+        kit::testing::ExpectGreyedButReadable(*windows.main.menuBar(),
+                                              Menu(windows.main, menu)->menuAction(),
+                                              Action(windows.main, "Pause1"));
 }
 
 TEST(OrchardMainWindow, FallingColumnIsDrawnAsItEntersTheWell) {

@@ -1,10 +1,12 @@
 #include "pillora/windows/main_window.h"
 
+#include "kit/desktop/form_style.h"
 #include "kit/desktop/help_window.h"
 #include "kit/highscores/pillora_best_window.h"
 #include "kit/settings/cdrom.h"
 #include "kit/settings/profile.h"
 #include "kit/settings/settings.h"
+#include "kit/testing/form_style_testing.h"
 #include "pillora/ui_TPilloraMainWindow.h"
 #include "pillora/ui_TPilloraOptionsWindow.h"
 #include "pillora/windows/options_window.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextDocument>
 #include <QUrl>
@@ -92,6 +95,26 @@ TEST_F(MainWindowTest, StartsIdleWithGreyBottleAndZeroCounters) {
     const QImage shown = Grab();
     EXPECT_TRUE(ShowsTile(shown, window().screen().cellRect(0, -1), kIdle));
     EXPECT_TRUE(ShowsTile(shown, window().screen().cellRect(7, 23), kIdle));
+}
+
+TEST_F(MainWindowTest, BothWindowsAreSilverInTheFormFontWithTheirExactCaptions) {
+    const auto* options = window().findChild<TPilloraOptionWindow*>();
+    ASSERT_NE(options, nullptr);
+    const std::pair<const QWidget*, QString> forms[] = {{&window(), "- Pillora for Windows 95 -"},
+                                                        {options, "Pillora Options"}};
+    for (const auto& [form, caption] : forms) {
+        kit::testing::ExpectFormStyle(*form);
+        EXPECT_EQ(form->windowTitle(), caption);
+    }
+    EXPECT_EQ(window().menuBar()->font(), kit::formFont());
+    EXPECT_EQ(options->size(), QSize(238, 199));
+}
+
+TEST_F(MainWindowTest, LockedMenuTitlesLookDisabled) {
+    Key(Qt::Key_F2);
+    for (QMenu* locked : {form().Game1, form().Help1})
+        kit::testing::ExpectGreyedButReadable(*window().menuBar(), locked->menuAction(),
+                                              form().New2);
 }
 
 TEST_F(MainWindowTest, NewTurnsTheMenuIntoAbortAndAnswersNoByResuming) {

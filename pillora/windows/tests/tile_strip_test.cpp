@@ -103,6 +103,33 @@ TEST(TileStripTest, HalvesReachTheEdgeTowardsTheirPartnerOnly) {
     }
 }
 
+// Which pixels are white: a piece's mark, and the shine, which is the same
+// in every colour.
+QImage WhitePixels(const QImage& tile) {
+    QImage mask(16, 16, QImage::Format_Mono);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            mask.setPixel(x, y, (tile.pixel(x, y) | 0xff000000) == qRgb(255, 255, 255) ? 1 : 0);
+    return mask;
+}
+
+TEST(TileStripTest, EveryPieceCarriesAMarkThatTellsItsColourWithoutColour) {
+    for (const Kind kind : {Kind::PartnerAbove, Kind::PartnerRight, Kind::PartnerBelow,
+                            Kind::PartnerLeft, Kind::Single, Kind::Destroyed}) {
+        for (int a = 1; a <= kColourCount; ++a) {
+            const QImage mark = WhitePixels(TileOf(CodeOf(a, kind)));
+            int drawn = 0;
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    drawn += mark.pixelIndex(x, y);
+            EXPECT_GE(drawn, 8) << a << " " << int(kind);
+            for (int b = a + 1; b <= kColourCount; ++b)
+                EXPECT_NE(mark, WhitePixels(TileOf(CodeOf(b, kind))))
+                    << a << " " << b << " " << int(kind);
+        }
+    }
+}
+
 TEST(TileStripTest, VirusesDifferInShapeNotOnlyInColourAndMoveBetweenPoses) {
     for (int a = 1; a <= kColourCount; ++a) {
         EXPECT_NE(TileOf(VirusCode(a, 0)), TileOf(VirusCode(a, 1))) << a;
