@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "kit/desktop/start_check.h"
+
 namespace kit::testing {
 
 MessageLog::MessageLog(kit::MessageAnswer questions) : standing_(questions) {
@@ -64,10 +66,7 @@ void ModalCloser::Check() {
             return;
         }
     }
-    if (auto* ok = modal->findChild<QPushButton*>(QStringLiteral("Button1")); ok && ok->isVisible())
-        ok->click();
-    else
-        modal->close();
+    kit::dismissModal(modal);
 }
 
 OnNextModal::OnNextModal(std::function<void(QWidget*)> act) : poll_(new QTimer) {
