@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
-#include <QPushButton>
 #include <QWidget>
 
 #include <memory>

@@ -3,6 +3,7 @@
 # its dependencies and lintian's verdict, unpacks it into a temporary root and
 # starts each program from there.
 set -euo pipefail
+# shellcheck source=SCRIPTDIR/start_check.sh
 source "$(dirname "$0")/start_check.sh"
 build=$1
 home=$(mktemp -d)

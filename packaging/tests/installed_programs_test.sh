@@ -3,6 +3,7 @@
 # where the files went, and starts each installed program there; then moves the
 # whole installation and starts them again, since nothing may hard-code the prefix.
 set -euo pipefail
+# shellcheck source=SCRIPTDIR/start_check.sh
 source "$(dirname "$0")/start_check.sh"
 build=$1
 home=$(mktemp -d)

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the tests that start the programs: start_program_check PROGRAM HOME_FOLDER
 # starts PROGRAM (orchard, briko or pillora at a path) with the start check, in an
 # empty current directory under HOME_FOLDER, with fresh settings and data folders
