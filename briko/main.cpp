@@ -6,11 +6,14 @@
 #include "briko/windows/options_window.h"
 #include "kit/audio/audio.h"
 #include "kit/desktop/application.h"
+#include "kit/desktop/player_folder.h"
+#include "kit/desktop/start_check.h"
 #include "kit/highscores/briko_best_window.h"
 
 // The audio session also sends the windows' beeps to the mixer.
 int main(int argc, char** argv) {
     kit::Application app(argc, argv, QStringLiteral("Brikoline for Windows 95"));
+    kit::enterPlayerFolder();
     kit::AudioSession audio;
 
     TBrikoMainWindow mainWindow;
@@ -21,5 +24,6 @@ int main(int argc, char** argv) {
     mainWindow.SetWindows({&optionsWindow, &bestWindow, &aboutWindow, &controlsWindow});
 
     mainWindow.show();
+    kit::startCheckIfAsked(mainWindow, {"BRIKO_#1.mid", "BRIKO_#2.mid", "BRIKO_#3.mid"});
     return app.exec();
 }

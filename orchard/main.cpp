@@ -1,6 +1,8 @@
 // Orchard: the windows are created once, the main window first, and live until it closes.
 #include "kit/audio/audio.h"
 #include "kit/desktop/application.h"
+#include "kit/desktop/player_folder.h"
+#include "kit/desktop/start_check.h"
 #include "kit/highscores/orchard_best_window.h"
 #include "orchard/windows/about_window.h"
 #include "orchard/windows/main_window.h"
@@ -8,6 +10,7 @@
 
 int main(int argc, char** argv) {
     kit::Application app(argc, argv, QStringLiteral("Orchard for Windows 95"));
+    kit::enterPlayerFolder();
     kit::AudioSession audio;
 
     orchard::TTOrchardMainWindow mainWindow;
@@ -17,5 +20,8 @@ int main(int argc, char** argv) {
     mainWindow.AttachWindows(bestWindow, optionWindow, aboutWindow);
 
     mainWindow.show();
+    kit::startCheckIfAsked(mainWindow,
+                           {"Orchard_#1.mid", "Orchard_#2.mid", "Orchard_#3.mid", "Orchard1.wav",
+                            "Orchard2.wav", "Orchard3.wav", ":/orchard/help/index.html"});
     return app.exec();
 }

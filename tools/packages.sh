@@ -7,6 +7,9 @@ FALLPACK_PACKAGES=(
   fonts-dejavu-extra
 )
 
+# What ./test needs to build the Debian package and check it and the desktop files.
+FALLPACK_PACKAGING_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev file fakeroot)
+
 fallpack_install_packages() {
   local missing=() pkg
   for pkg in "${FALLPACK_PACKAGES[@]}" "$@"; do
@@ -20,13 +23,24 @@ fallpack_install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# fallpack_build BUILD_DIR [cmake options...]
-# Builds everything, or only FALLPACK_BUILD_TARGET when it is set.
-fallpack_build() {
+# fallpack_configure BUILD_DIR [cmake options...]: only when it has no build yet.
+fallpack_configure() {
   local dir=$1
   shift
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S "$FALLPACK_ROOT" -B "$dir" -G Ninja "$@" || return 1
   fi
-  cmake --build "$dir" ${FALLPACK_BUILD_TARGET:+--target "$FALLPACK_BUILD_TARGET"} || return 1
+}
+
+# fallpack_build BUILD_DIR [cmake options...]: everything, tests and benchmarks too,
+# or only FALLPACK_BUILD_TARGET when it is set.
+fallpack_build() {
+  fallpack_configure "$@" || return 1
+  cmake --build "$1" ${FALLPACK_BUILD_TARGET:+--target "$FALLPACK_BUILD_TARGET"} || return 1
+}
+
+# fallpack_build_game BUILD_DIR GAME: only the game and the files beside it.
+fallpack_build_game() {
+  fallpack_configure "$1" || return 1
+  cmake --build "$1" --target "$2" || return 1
 }

@@ -3,12 +3,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
-#include <QPushButton>
 #include <QWidget>
 
 #include <memory>
 
 #include <gtest/gtest.h>
+
+#include "kit/desktop/start_check.h"
 
 namespace kit::testing {
 
@@ -64,10 +65,7 @@ void ModalCloser::Check() {
             return;
         }
     }
-    if (auto* ok = modal->findChild<QPushButton*>(QStringLiteral("Button1")); ok && ok->isVisible())
-        ok->click();
-    else
-        modal->close();
+    kit::dismissModal(modal);
 }
 
 OnNextModal::OnNextModal(std::function<void(QWidget*)> act) : poll_(new QTimer) {

@@ -1,5 +1,7 @@
 // Draws Briko's pictures (tile sheet, captions, banner, controls, about, icon)
-// into the folder given on the command line, normally resources/briko/.
+// into the folder given on the command line, normally resources/briko/; with
+// --icons first, the desktop icons instead.
+#include "tools/briko_art/desktop_icons.h"
 #include "tools/briko_art/pictures.h"
 
 #include <QDir>
@@ -12,8 +14,10 @@
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QString::fromLatin1(argv[1]) == QStringLiteral("--icons"))
+        return briko_art::saveDesktopIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: briko_art OUTPUT_FOLDER\n");
+        std::fprintf(stderr, "usage: briko_art [--icons] OUTPUT_FOLDER\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));

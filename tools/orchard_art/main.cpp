@@ -1,4 +1,5 @@
-// Paints every picture of Orchard into the folder given as the only argument.
+// Paints every picture of Orchard into the folder given as the only argument;
+// with --icons first, the desktop icons instead.
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -8,11 +9,14 @@
 #include <vector>
 
 #include "tools/orchard_art/art.h"
+#include "tools/orchard_art/desktop_icons.h"
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QString::fromLatin1(argv[1]) == QStringLiteral("--icons"))
+        return orchard_art::saveDesktopIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: orchard_art OUTPUT_FOLDER\n");
+        std::fprintf(stderr, "usage: orchard_art [--icons] OUTPUT_FOLDER\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
