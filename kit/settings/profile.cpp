@@ -111,7 +111,8 @@ bool ProfileFile::writeStrings(std::string_view section, const KeyValues& keyVal
     FileLock lock(file_);
     if (!lock.locked())
         return false;
-    // One that cannot be read holds keys of other programs that must not be lost.
+    // The lock has created a missing file. One that cannot be read may hold keys
+    // of other programs: it is never replaced.
     std::string bytes;
     if (!readWholeFile(file_, bytes))
         return false;

@@ -3,14 +3,15 @@
 // demonstration game do. Whatever the text held, the update stores a valid
 // record that reads back as written and counts the game.
 
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "briko/rules/demo_stats.h"
 #include "briko/rules/demo_stats_text.h"
+#include "briko/rules/real48.h"
 #include "kit/testing/fuzz_support.h"
 
 namespace {

@@ -2,16 +2,11 @@
 // through the real file code in a private folder. Every write must read back
 // as written and leave the value of every other key as it was.
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
