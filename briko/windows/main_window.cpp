@@ -11,7 +11,7 @@
 #include "kit/digits/digits.h"
 #include "kit/highscores/best_window.h"
 #include "kit/highscores/briko_best_window.h"
-#include "kit/settings/cdrom.h"
+#include "kit/settings/cdrom_warning.h"
 #include "kit/settings/settings.h"
 
 #include <QCloseEvent>

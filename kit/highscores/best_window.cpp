@@ -9,6 +9,7 @@
 #include <QShowEvent>
 
 #include "kit/audio/beeper.h"
+#include "kit/desktop/dialog_placement.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
@@ -19,7 +20,6 @@
 namespace kit {
 namespace {
 
-constexpr int kPlacementOffset = 20;
 constexpr int kScoreDigits = 5;
 
 QString captionAfterSetup(Program program) {
@@ -99,7 +99,7 @@ void BestWindow::showEvent(QShowEvent* event) {
 }
 
 void BestWindow::SetupWindow() {
-    move(placement_.topLeft() + QPoint(kPlacementOffset, kPlacementOffset));
+    move(dialogPosition(placement_));
     pending_ = false;
     insertionRank_ = 0;
 

@@ -1,6 +1,7 @@
-#include "kit/settings/cdrom.h"
+#include "kit/settings/cdrom_warning.h"
 
 #include "kit/desktop/message_box.h"
+#include "kit/settings/cdrom.h"
 
 namespace kit {
 

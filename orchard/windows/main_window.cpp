@@ -14,7 +14,7 @@
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/orchard_best_window.h"
-#include "kit/settings/cdrom.h"
+#include "kit/settings/cdrom_warning.h"
 #include "kit/settings/settings.h"
 #include "orchard/windows/about_window.h"
 #include "orchard/windows/options_window.h"

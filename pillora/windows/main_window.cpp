@@ -6,7 +6,7 @@
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/pillora_best_window.h"
-#include "kit/settings/cdrom.h"
+#include "kit/settings/cdrom_warning.h"
 #include "pillora/ui_TPilloraMainWindow.h"
 #include "pillora/windows/animation_timing.h"
 #include "pillora/windows/options_window.h"

@@ -2,6 +2,7 @@
 
 #include "kit/desktop/message_box.h"
 #include "kit/settings/cdrom.h"
+#include "kit/settings/cdrom_warning.h"
 
 namespace {
 
