@@ -30,6 +30,8 @@ struct OrchardSettings {
     std::string sndName1 = "Orchard1.wav";
     std::string sndName2 = "Orchard2.wav";
     std::string sndName3 = "Orchard3.wav";
+    // The options' "Joystick enabled." box: never stored, so off at every start.
+    bool joystick = false;
 
     bool operator==(const OrchardSettings&) const = default;
 };
