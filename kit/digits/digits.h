@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "kit/desktop/program.h"
+#include "kit/program/program.h"
 #include "kit/digits/digit_cells.h"
 
 class QPainter;

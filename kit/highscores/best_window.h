@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "kit/desktop/program.h"
+#include "kit/program/program.h"
 #include "kit/highscores/highscore_file.h"
 #include "kit/highscores/highscore_table.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "kit/desktop/program.h"
+#include "kit/program/program.h"
 #include "kit/highscores/highscore_table.h"
 
 namespace kit {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "kit/desktop/program.h"
+#include "kit/program/program.h"
 
 namespace kit {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "kit/desktop/program.h"
+#include "kit/program/program.h"
 #include "kit/settings/profile.h"
 
 namespace kit {

@@ -1,7 +1,7 @@
 #include "pillora/windows/bottle_screen.h"
 
-#include "kit/desktop/program.h"
 #include "kit/digits/digits.h"
+#include "kit/program/program.h"
 #include "pillora/windows/tests/window_harness.h"
 
 #include <QImage>
