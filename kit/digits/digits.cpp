@@ -6,18 +6,6 @@
 namespace kit {
 namespace {
 
-const char* stripName(Program program) {
-    switch (program) {
-        case Program::Orchard:
-            return ":/kit/numbers/orchard.bmp";
-        case Program::Briko:
-            return ":/kit/numbers/briko.bmp";
-        case Program::Pillora:
-            return ":/kit/numbers/pillora.bmp";
-    }
-    return ":/kit/numbers/orchard.bmp";
-}
-
 // A lowered one-pixel bevel: shadow along the left and top, highlight along
 // the right and bottom; the bottom-left corner is shadow, the top-right highlight.
 void drawLoweredBevel(QPainter& painter, int left, int top, int width, int height) {
@@ -32,7 +20,7 @@ void drawLoweredBevel(QPainter& painter, int left, int top, int width, int heigh
 }  // namespace
 
 QPixmap loadNumbersStrip(Program program) {
-    return QPixmap(QString::fromLatin1(stripName(program)));
+    return QPixmap(QString::fromLatin1(describe(program).numbersStrip));
 }
 
 void DrawCounter(QPainter& painter, const QPixmap& numbers, const QRect& frame, std::int64_t value,

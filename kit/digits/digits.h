@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "kit/program/program.h"
 #include "kit/digits/digit_cells.h"
+#include "kit/program/program.h"
 
 class QPainter;
 

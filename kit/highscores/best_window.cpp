@@ -22,40 +22,16 @@ namespace {
 
 constexpr int kScoreDigits = 5;
 
-QString captionAfterSetup(Program program) {
-    switch (program) {
-        case Program::Orchard:
-            return QStringLiteral("Orchard for Windows 95 top five !");
-        case Program::Briko:
-            return QStringLiteral("BRIKO top five !");
-        case Program::Pillora:
-            return QStringLiteral("Pillora top five !");
-    }
-    return {};
-}
-
-QString programName(Program program) {
-    switch (program) {
-        case Program::Orchard:
-            return QStringLiteral("Orchard");
-        case Program::Briko:
-            return QStringLiteral("BRIKO");
-        case Program::Pillora:
-            return QStringLiteral("Pillora");
-    }
-    return {};
-}
-
 QString fileErrorText(Program program) {
     return QStringLiteral(
                "You may be running %1 froma CDROM drive, please copy files on a hard drive")
-        .arg(programName(program));
+        .arg(QString::fromLatin1(describe(program).name));
 }
 
 Qt::WindowFlags frameFlags(Program program) {
     Qt::WindowFlags flags =
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
-    if (program == Program::Pillora)
+    if (describe(program).bestWindowClosable)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     return flags;
 }
@@ -112,7 +88,7 @@ void BestWindow::SetupWindow() {
     else if (!file_->storable())
         tellFileProblem();
 
-    setWindowTitle(captionAfterSetup(program_));
+    setWindowTitle(QString::fromLatin1(describe(program_).bestWindowCaption));
     controls_.edit->setEnabled(false);
     for (int i = 0; i < kHighScoreRanks; ++i)
         controls_.labels[i]->setText(QString::fromStdString(table_.entries()[i].name));
@@ -199,8 +175,8 @@ void BestWindow::paintEvent(QPaintEvent* event) {
 }
 
 void BestWindow::closeEvent(QCloseEvent* event) {
-    // Only Pillora's window has a close box; closing it stores nothing.
-    if (program_ != Program::Pillora && event->spontaneous()) {
+    // Only a window with a close box closes this way, and that stores nothing.
+    if (!describe(program_).bestWindowClosable && event->spontaneous()) {
         event->ignore();
         return;
     }

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "kit/program/program.h"
 #include "kit/highscores/highscore_file.h"
 #include "kit/highscores/highscore_table.h"
+#include "kit/program/program.h"
 
 class QLabel;
 class QLineEdit;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "kit/program/program.h"
 #include "kit/highscores/highscore_table.h"
+#include "kit/program/program.h"
 
 namespace kit {
 

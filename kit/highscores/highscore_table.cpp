@@ -8,20 +8,11 @@
 namespace kit {
 
 const char* highScoreFileName(Program program) {
-    switch (program) {
-        case Program::Orchard:
-            return "OrchardHighScores97";
-        case Program::Briko:
-            return "BRIKOHighScores97";
-        case Program::Pillora:
-            return "PilloraHighScores97";
-    }
-    return "OrchardHighScores97";
+    return describe(program).highScoreFile;
 }
 
 std::size_t highScoreRecordSize(Program program) {
-    // score, name, and in Orchard and Briko 3 filler bytes that align the record
-    return program == Program::Pillora ? 85u : 88u;
+    return describe(program).highScoreRecordSize;
 }
 
 std::size_t highScoreFileSize(Program program) {

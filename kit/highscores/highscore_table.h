@@ -25,9 +25,8 @@ inline constexpr std::size_t kHighScoreNameField = 81;
 inline constexpr std::size_t kHighScoreNameMax = 80;
 inline constexpr int kHighScoreRanks = 5;
 
-// The file of each program: "OrchardHighScores97" and "BRIKOHighScores97" with
-// 88-byte records (score, name, 3 filler bytes), "PilloraHighScores97" with
-// 85-byte records (no filler); five records, nothing else.
+// The file of each program and the size of its records, as its description
+// gives them; a file holds five records and nothing else.
 const char* highScoreFileName(Program program);
 std::size_t highScoreRecordSize(Program program);
 std::size_t highScoreFileSize(Program program);

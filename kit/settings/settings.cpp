@@ -148,27 +148,11 @@ bool BrikoHidesAboutBox(const ProfileFile& file) {
 }
 
 const char* SectionOf(Program program) {
-    switch (program) {
-        case Program::Orchard:
-            return kOrchardSection;
-        case Program::Briko:
-            return kBrikoSection;
-        case Program::Pillora:
-            return kPilloraSection;
-    }
-    return kOrchardSection;
+    return describe(program).settingsSection;
 }
 
 const char* PlayerNameKey(Program program) {
-    switch (program) {
-        case Program::Orchard:
-            return "Orchard_PlayerName";
-        case Program::Briko:
-            return "BRIKO_PlayerName";
-        case Program::Pillora:
-            return "Pillora_PlayerName";
-    }
-    return "Orchard_PlayerName";
+    return describe(program).playerNameKey;
 }
 
 std::string ReadPlayerName(Program program, std::string_view defaultName, const ProfileFile& file) {

@@ -8,12 +8,12 @@
 
 namespace kit {
 
-// Section names of "Fallpack.ini".
-inline constexpr const char* kOrchardSection = "Freeware Orchard for Windows 95 Program";
-inline constexpr const char* kBrikoSection = "Freeware Brikoline version 1.95";
+// Section names of "Fallpack.ini": each program's own, and Briko's statistics.
+inline constexpr const char* kOrchardSection = describe(Program::Orchard).settingsSection;
+inline constexpr const char* kBrikoSection = describe(Program::Briko).settingsSection;
 inline constexpr const char* kBrikoStatsSection = "Briko Demo Results";
 inline constexpr const char* kBrikoStatsKey = "Stats";
-inline constexpr const char* kPilloraSection = "Freeware Pillora for Windows 95 Program";
+inline constexpr const char* kPilloraSection = describe(Program::Pillora).settingsSection;
 // Read only: the fall interval bases of Briko and Pillora. Nothing writes it.
 inline constexpr const char* kDeltaSection = "SECTIONNAME";
 
