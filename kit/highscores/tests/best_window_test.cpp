@@ -8,10 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +21,7 @@
 #include "kit/highscores/pillora_best_window.h"
 #include "kit/highscores/registered_owner.h"
 #include "kit/settings/settings.h"
+#include "kit/testing/file_bytes.h"
 #include "kit/testing/file_size_limit.h"
 #include "kit/testing/form_style_testing.h"
 #include "kit/testing/window_testing.h"
@@ -32,16 +31,8 @@ namespace {
 using kit::HighScoreTable;
 using kit::Program;
 
-std::string readBytes(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeBytes(const char* path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using kit::testing::readBytes;
+using kit::testing::writeBytes;
 
 std::string tableBytes(const HighScoreTable& table, Program program) {
     const auto bytes = table.encode(program);

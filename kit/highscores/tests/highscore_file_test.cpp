@@ -3,12 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 #include "kit/highscores/highscore_file.h"
+#include "kit/testing/file_bytes.h"
 #include "kit/testing/file_size_limit.h"
 
 namespace {
@@ -18,16 +16,8 @@ using kit::HighScoreFileState;
 using kit::HighScoreTable;
 using kit::Program;
 
-std::string readBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using kit::testing::readBytes;
+using kit::testing::writeBytes;
 
 std::string asText(const std::vector<std::uint8_t>& bytes) {
     return std::string(bytes.begin(), bytes.end());

@@ -5,9 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,20 +13,13 @@
 
 #include "kit/settings/atomic_file.h"
 #include "kit/settings/profile.h"
+#include "kit/testing/file_bytes.h"
 #include "kit/testing/file_size_limit.h"
 
 namespace {
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using kit::testing::readBytes;
+using kit::testing::writeBytes;
 
 std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
     std::vector<std::string> names;
@@ -57,16 +48,16 @@ TEST(SettingsFilePath, FollowsXdgConfigHomeElseHomeConfig) {
 TEST_F(ProfileTest, MissingFileSectionOrKeyGivesTheDefault) {
     EXPECT_EQ(file.readInt("S", "K", 42), 42);
     EXPECT_EQ(file.readString("S", "K", "dflt"), "dflt");
-    writeFile(path, "[Other]\nK=1\n[S]\nJ=2\n");
+    writeBytes(path, "[Other]\nK=1\n[S]\nJ=2\n");
     EXPECT_EQ(file.readInt("S", "K", 42), 42);
     EXPECT_EQ(file.readInt("None", "K", 7), 7);
     EXPECT_FALSE(std::filesystem::exists(path.string() + ".lock"));
 }
 
 TEST_F(ProfileTest, IntegersReadLikeThePlatform) {
-    writeFile(path,
-              "[S]\nplain=1234\nneg=-17\nplus=+5\nlead=  12abc\nword=abc\nempty=\n"
-              "wrap=4294967297\nbig=66536\n");
+    writeBytes(path,
+               "[S]\nplain=1234\nneg=-17\nplus=+5\nlead=  12abc\nword=abc\nempty=\n"
+               "wrap=4294967297\nbig=66536\n");
     EXPECT_EQ(file.readInt("S", "plain", 0), 1234);
     EXPECT_EQ(file.readInt("S", "neg", 0), -17);
     EXPECT_EQ(file.readInt("S", "plus", 0), 5);
@@ -78,17 +69,17 @@ TEST_F(ProfileTest, IntegersReadLikeThePlatform) {
 }
 
 TEST_F(ProfileTest, NamesIgnoreLetterCaseAndFirstOccurrenceWins) {
-    writeFile(path,
-              "[freeware PILLORA]\r\n  pillora_sndname1 = Boom.wav  \r\nPILLORA_SNDNAME1=late\r\n"
-              "[Freeware Pillora]\nx=second section\n");
+    writeBytes(path,
+               "[freeware PILLORA]\r\n  pillora_sndname1 = Boom.wav  \r\nPILLORA_SNDNAME1=late\r\n"
+               "[Freeware Pillora]\nx=second section\n");
     EXPECT_EQ(file.readString("Freeware Pillora", "Pillora_SndName1", ""), "Boom.wav");
     EXPECT_EQ(file.readString("Freeware Pillora", "x", "none"), "none");
 }
 
 TEST_F(ProfileTest, TextsAreCutToTheirBufferWithoutSplittingCharacters) {
     const std::string long300(300, 'a');
-    writeFile(path, "[S]\nlong=" + long300 + "\nname=" + std::string(78, 'n') +
-                        "\xC3\xA9x\nquoted=\"  spaced  \"\n");
+    writeBytes(path, "[S]\nlong=" + long300 + "\nname=" + std::string(78, 'n') +
+                         "\xC3\xA9x\nquoted=\"  spaced  \"\n");
     EXPECT_EQ(file.readString("S", "long", ""), std::string(254, 'a'));
     // 78 + the two bytes of 'é' would be 80: the character is left out whole.
     EXPECT_EQ(file.readString("S", "name", "", kit::kProfileNameBuffer), std::string(78, 'n'));
@@ -100,12 +91,12 @@ TEST_F(ProfileTest, WriteChangesOneKeyAndKeepsEveryOtherLine) {
     const std::string before =
         "; a comment\r\n[Other]\r\nKeep=me\r\n\r\n[S]\r\nA=1\r\nunknown=stays\r\nB=2\r\n\r\n"
         "[Third]\r\nZ=9";
-    writeFile(path, before);
+    writeBytes(path, before);
     ASSERT_TRUE(file.writeString("s", "a", "changed"));
     ASSERT_TRUE(file.writeString("S", "New", "x"));
     ASSERT_TRUE(file.writeString("Fresh", "K", "v"));
     EXPECT_EQ(
-        readFile(path),
+        readBytes(path),
         "; a comment\r\n[Other]\r\nKeep=me\r\n\r\n[S]\r\na=changed\r\nunknown=stays\r\nB=2\r\n"
         "New=x\r\n\r\n[Third]\r\nZ=9\r\n\r\n[Fresh]\r\nK=v\r\n");
 }
@@ -114,7 +105,7 @@ TEST_F(ProfileTest, WriteCreatesFolderFileAndSection) {
     const auto nested = std::filesystem::current_path() / "a" / "b" / "Fallpack.ini";
     kit::ProfileFile fresh(nested);
     ASSERT_TRUE(fresh.writeStrings("S", {{"One", "1"}, {"Two", "line\nbreak"}}));
-    EXPECT_EQ(readFile(nested), "[S]\nOne=1\nTwo=line break\n");
+    EXPECT_EQ(readBytes(nested), "[S]\nOne=1\nTwo=line break\n");
     EXPECT_EQ(fresh.readInt("S", "One", 0), 1);
 }
 
@@ -123,12 +114,12 @@ TEST_F(ProfileTest, HostileBytesNeverCrashAndAreKept) {
     hostile += std::string(200000, 'x') + "\n";
     hostile += std::string("bin\0ary=\xff\xfe\n", 11);
     hostile += "[S2\nno-equals-line\n=empty key\n[]\n";
-    writeFile(path, hostile);
+    writeBytes(path, hostile);
     EXPECT_EQ(file.readInt("S", "K", 0), 5);
     ASSERT_TRUE(file.writeString("S", "K", "6"));
     std::string expected = hostile;
     expected.replace(expected.find("K=5"), 3, "K=6");
-    EXPECT_EQ(readFile(path), expected);
+    EXPECT_EQ(readBytes(path), expected);
 }
 
 TEST_F(ProfileTest, AnUnreadableFileIsNeverReplaced) {
@@ -140,12 +131,12 @@ TEST_F(ProfileTest, AnUnreadableFileIsNeverReplaced) {
 
 TEST_F(ProfileTest, AFullDiskLeavesTheOldFileWhole) {
     const std::string before = "[S]\nK=1\n" + std::string(4000, ';') + "\n";
-    writeFile(path, before);
+    writeBytes(path, before);
     {
         kit::testing::FileSizeLimit full(1000);
         EXPECT_FALSE(file.writeString("S", "K", "2"));
     }
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(folderEntries(path.parent_path()), std::vector<std::string>{"Fallpack.ini"})
         << "no temporary and no lock file remain";
 }
@@ -155,12 +146,12 @@ TEST_F(ProfileTest, AReadOnlyFileIsLeftByteForByte) {
     for (auto mode : {std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
                           std::filesystem::perms::others_read,
                       std::filesystem::perms::none}) {
-        writeFile(path, before);
+        writeBytes(path, before);
         std::filesystem::permissions(path, mode);
         EXPECT_FALSE(file.writeString("S", "K", "2"));
         EXPECT_FALSE(file.writeStrings("New", {{"A", "1"}}));
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-        EXPECT_EQ(readFile(path), before);
+        EXPECT_EQ(readBytes(path), before);
         std::filesystem::permissions(path, mode);
         EXPECT_EQ(std::filesystem::status(path).permissions(), mode) << "nothing replaced it";
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
@@ -180,26 +171,26 @@ TEST_F(ProfileTest, APipeInPlaceOfTheFileReadsAsMissingAndIsNeverWaitedOn) {
 TEST_F(ProfileTest, AFileCutBetweenCrAndLfKeepsItsLastValue) {
     // The last line's CR is its line end, before and after another key is written.
     const std::string cut = "[S]\r\nA=1\r\nSnd=Pillora2.wav\r";
-    writeFile(path, cut);
+    writeBytes(path, cut);
     EXPECT_EQ(file.readString("S", "Snd", ""), "Pillora2.wav");
     ASSERT_TRUE(file.writeString("S", "B", "2"));
     EXPECT_EQ(file.readString("S", "Snd", ""), "Pillora2.wav");
-    EXPECT_EQ(readFile(path), "[S]\r\nA=1\r\nSnd=Pillora2.wav\r\nB=2\r\n");
-    writeFile(path, cut);
+    EXPECT_EQ(readBytes(path), "[S]\r\nA=1\r\nSnd=Pillora2.wav\r\nB=2\r\n");
+    writeBytes(path, cut);
     ASSERT_TRUE(file.writeString("Other", "C", "3"));
     EXPECT_EQ(file.readString("S", "Snd", ""), "Pillora2.wav");
     EXPECT_EQ(file.readInt("Other", "C", 0), 3);
-    writeFile(path, cut);
+    writeBytes(path, cut);
     ASSERT_TRUE(file.writeString("S", "Snd", "Boom.wav"));
-    EXPECT_EQ(readFile(path), "[S]\r\nA=1\r\nSnd=Boom.wav\r");
+    EXPECT_EQ(readBytes(path), "[S]\r\nA=1\r\nSnd=Boom.wav\r");
 }
 
 TEST_F(ProfileTest, AKilledWritersTemporaryIsRemovedByTheNextWrite) {
-    writeFile(path, "[S]\nK=1\n");
-    writeFile(".Fallpack.ini.aB3dE9", std::string(1000, 'x'));  // its writer is gone
-    writeFile(".Fallpack.ini.Live01", "being written");
-    writeFile(".Fallpack.ini.bak", "not ours");
-    writeFile(".Other.ini.Zz9Zz9", "another file's");
+    writeBytes(path, "[S]\nK=1\n");
+    writeBytes(".Fallpack.ini.aB3dE9", std::string(1000, 'x'));  // its writer is gone
+    writeBytes(".Fallpack.ini.Live01", "being written");
+    writeBytes(".Fallpack.ini.bak", "not ours");
+    writeBytes(".Other.ini.Zz9Zz9", "another file's");
     // A writer that is still at work holds a lock on its temporary.
     const int live = ::open(".Fallpack.ini.Live01", O_RDONLY);
     ASSERT_GE(live, 0);
@@ -213,7 +204,7 @@ TEST_F(ProfileTest, AKilledWritersTemporaryIsRemovedByTheNextWrite) {
 }
 
 TEST_F(ProfileTest, AStuckWriterDelaysAWriteButNeverHangsIt) {
-    writeFile(path, "[S]\nK=1\n");
+    writeBytes(path, "[S]\nK=1\n");
     std::optional<kit::FileLock> stuck(std::in_place, path);
     ASSERT_TRUE(stuck->locked());
     EXPECT_FALSE(kit::FileLock(path, std::chrono::milliseconds(50)).locked());
@@ -224,7 +215,7 @@ TEST_F(ProfileTest, AStuckWriterDelaysAWriteButNeverHangsIt) {
 TEST_F(ProfileTest, ConcurrentWritersNeverLoseEachOthersKeys) {
     constexpr int kWriters = 3;
     constexpr int kWrites = 40;
-    writeFile(path, "[Shared]\nForeign=kept\n");
+    writeBytes(path, "[Shared]\nForeign=kept\n");
     pid_t children[kWriters];
     for (int w = 0; w < kWriters; ++w) {
         children[w] = ::fork();

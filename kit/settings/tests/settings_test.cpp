@@ -1,22 +1,16 @@
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "kit/settings/settings.h"
+#include "kit/testing/file_bytes.h"
 
 namespace {
 
 class SettingsTest : public ::testing::Test {
   protected:
-    void write(const std::string& text) { std::ofstream(file.path(), std::ios::binary) << text; }
-    std::string content() const {
-        std::ifstream in(file.path(), std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
+    void write(const std::string& text) { kit::testing::writeBytes(file.path(), text); }
+    std::string content() const { return kit::testing::readBytes(file.path()); }
     std::string orchard(const std::string& keys) {
         return "[Freeware Orchard for Windows 95 Program]\n" + keys;
     }
