@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "kit/settings/atomic_file.h"
+#include "kit/files/atomic_file.h"
 
 namespace kit {
 

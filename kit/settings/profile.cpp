@@ -8,7 +8,7 @@
 #include <optional>
 #include <system_error>
 
-#include "kit/settings/atomic_file.h"
+#include "kit/files/atomic_file.h"
 #include "kit/settings/ini_document.h"
 #include "kit/settings/utf8.h"
 

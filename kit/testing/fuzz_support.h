@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "kit/settings/atomic_file.h"
+#include "kit/files/atomic_file.h"
 
 namespace kit::testing {
 

@@ -5,13 +5,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "kit/settings/atomic_file.h"
 #include "kit/settings/profile.h"
 #include "kit/testing/file_bytes.h"
 #include "kit/testing/file_size_limit.h"
@@ -201,15 +199,6 @@ TEST_F(ProfileTest, AKilledWritersTemporaryIsRemovedByTheNextWrite) {
               (std::vector<std::string>{".Fallpack.ini.Live01", ".Fallpack.ini.bak",
                                         ".Other.ini.Zz9Zz9", "Fallpack.ini"}));
     EXPECT_EQ(file.readInt("S", "K", 0), 2);
-}
-
-TEST_F(ProfileTest, AStuckWriterDelaysAWriteButNeverHangsIt) {
-    writeBytes(path, "[S]\nK=1\n");
-    std::optional<kit::FileLock> stuck(std::in_place, path);
-    ASSERT_TRUE(stuck->locked());
-    EXPECT_FALSE(kit::FileLock(path, std::chrono::milliseconds(50)).locked());
-    stuck.reset();
-    EXPECT_TRUE(kit::FileLock(path, std::chrono::milliseconds(50)).locked());
 }
 
 TEST_F(ProfileTest, ConcurrentWritersNeverLoseEachOthersKeys) {

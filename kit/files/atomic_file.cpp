@@ -1,4 +1,4 @@
-#include "kit/settings/atomic_file.h"
+#include "kit/files/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
