@@ -5,8 +5,8 @@
 #include "kit/audio/beep_sound.h"
 #include "kit/audio/beeper.h"
 #include "kit/audio/music_player.h"
-#include "kit/audio/sdl_subsystem.h"
 #include "kit/audio/wave_data.h"
+#include "kit/sdl/sdl_subsystem.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "kit/joystick/joystick.h"
 
-#include "kit/audio/sdl_subsystem.h"
+#include "kit/sdl/sdl_subsystem.h"
 
 #include <SDL2/SDL.h>
 

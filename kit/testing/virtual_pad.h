@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "kit/sdl/sdl_subsystem.h"
+
 namespace kit::testing {
 
 // A joystick of SDL's own that a test plugs in, moves and pulls out by hand.
@@ -21,15 +23,14 @@ class VirtualPad {
     };
 
     explicit VirtualPad(Kind kind, bool pluggedIn = true) : kind_(kind) {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        started_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+        started_ = kit::initSdlSubsystem(SDL_INIT_JOYSTICK);
         if (pluggedIn)
             plugIn();
     }
     ~VirtualPad() {
         unplug();
         if (started_)
-            SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+            kit::quitSdlSubsystem(SDL_INIT_JOYSTICK);
     }
     VirtualPad(const VirtualPad&) = delete;
     VirtualPad& operator=(const VirtualPad&) = delete;

@@ -1,4 +1,4 @@
-#include "kit/audio/sdl_subsystem.h"
+#include "kit/sdl/sdl_subsystem.h"
 
 #include <SDL2/SDL.h>
 
