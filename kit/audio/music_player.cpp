@@ -55,7 +55,7 @@ void installMusicHook() {
 
 }  // namespace audio_device
 
-MusicPlayer::MusicPlayer(MusicTitle title, QObject* parent) : QObject(parent), title_(title) {
+MusicPlayer::MusicPlayer(Program program, QObject* parent) : QObject(parent), program_(program) {
     endTimer_.setSingleShot(true);
     endTimer_.setTimerType(Qt::PreciseTimer);
     connect(&endTimer_, &QTimer::timeout, this, &MusicPlayer::reachedEnd);
@@ -75,7 +75,7 @@ void MusicPlayer::openTrack(int musicType) {
     if (musicType == kMusicOff)
         return;
     const std::filesystem::path& folder = trackFolder().empty() ? programFolder() : trackFolder();
-    openFile(folder / musicTrackName(title_, musicType));
+    openFile(folder / musicTrackName(program_, musicType));
 }
 
 bool MusicPlayer::openFile(const std::filesystem::path& file) {

@@ -32,7 +32,7 @@ class MusicPlayer : public QObject {
     Q_OBJECT
 
   public:
-    explicit MusicPlayer(MusicTitle title, QObject* parent = nullptr);
+    explicit MusicPlayer(Program program, QObject* parent = nullptr);
     ~MusicPlayer() override;
 
     // OpenTrack: closes the open track and opens the track file of `musicType` from
@@ -70,7 +70,7 @@ class MusicPlayer : public QObject {
     void reachedEnd();
     void finishedInMixer();
 
-    MusicTitle title_;
+    Program program_;
     std::filesystem::path file_;
     _Mix_Music* music_ = nullptr;
     audio_device::Format loadedFor_;

@@ -2,8 +2,10 @@
 
 namespace kit {
 
-std::string musicTrackName(MusicTitle title, int musicType) {
-    const char* stem = title == MusicTitle::Orchard ? "Orchard_#" : "BRIKO_#";
+std::string musicTrackName(Program program, int musicType) {
+    const char* stem = describe(program).musicTrackStem;
+    if (stem == nullptr)
+        return {};
     return stem + std::to_string(static_cast<long long>(musicType) + 1) + ".mid";
 }
 

@@ -2,17 +2,20 @@
 
 #include <string>
 
+#include "kit/program/program.h"
+
 namespace kit {
 
-// The two programs with background music; each names its tracks its own way.
-enum class MusicTitle { Orchard, Briko };
+// A music player plays the tracks of one program. The main windows still name the
+// program by this name.
+using MusicTitle = Program;
 
 // `MusicType` 0, 1 and 2 select track A, B and C; 3 is off.
 inline constexpr int kMusicOff = 3;
 
 // The track file of `musicType`: "Orchard_#2.mid" for Orchard and 1. The number is
 // musicType + 1 in decimal, so a stored value above 3 names a file that is not
-// shipped and simply fails to open.
-std::string musicTrackName(MusicTitle title, int musicType);
+// shipped and simply fails to open. Empty for a program without music.
+std::string musicTrackName(Program program, int musicType);
 
 }  // namespace kit

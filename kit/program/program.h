@@ -29,6 +29,9 @@ struct ProgramDescription {
     // close box (closing it that way stores nothing).
     const char* bestWindowCaption;
     bool bestWindowClosable;
+    // Its music tracks' file name up to the track number ("Orchard_#" for
+    // "Orchard_#2.mid"); null for a program without music.
+    const char* musicTrackStem;
 };
 
 inline constexpr std::array<ProgramDescription, 3> kProgramDescriptions = {{
@@ -42,6 +45,7 @@ inline constexpr std::array<ProgramDescription, 3> kProgramDescriptions = {{
         .highScoreRecordSize = 88,
         .bestWindowCaption = "Orchard for Windows 95 top five !",
         .bestWindowClosable = false,
+        .musicTrackStem = "Orchard_#",
     },
     {
         .program = Program::Briko,
@@ -53,6 +57,7 @@ inline constexpr std::array<ProgramDescription, 3> kProgramDescriptions = {{
         .highScoreRecordSize = 88,
         .bestWindowCaption = "BRIKO top five !",
         .bestWindowClosable = false,
+        .musicTrackStem = "BRIKO_#",
     },
     {
         .program = Program::Pillora,
@@ -64,6 +69,7 @@ inline constexpr std::array<ProgramDescription, 3> kProgramDescriptions = {{
         .highScoreRecordSize = 85,
         .bestWindowCaption = "Pillora top five !",
         .bestWindowClosable = true,
+        .musicTrackStem = nullptr,
     },
 }};
 

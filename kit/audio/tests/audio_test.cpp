@@ -31,7 +31,7 @@ TEST(AudioSession, WithoutAnyDeviceEverythingIsSilentAndHarmless) {
     kit::testing::ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
     kit::AudioSession audio;
     // Opening a track reads its file only, so it succeeds until a sound is due ...
-    kit::MusicPlayer player(kit::MusicTitle::Orchard);
+    kit::MusicPlayer player(kit::Program::Orchard);
     player.openTrack(0);
     EXPECT_TRUE(player.isOpen());
     QSignalSpy ended(&player, &kit::MusicPlayer::ended);
@@ -68,7 +68,7 @@ TEST(AudioSession, ANestedSessionLeavesTheDeviceToTheFirst) {
 
 TEST(AudioSession, NothingOpensTheDeviceBeforeTheFirstSound) {
     kit::AudioSession audio;
-    kit::MusicPlayer player(kit::MusicTitle::Orchard);
+    kit::MusicPlayer player(kit::Program::Orchard);
     player.openTrack(1);
     ASSERT_TRUE(player.isOpen());
     EXPECT_FALSE(kit::AudioSession::isOpen()) << "start-up opens no device and loads no soundfont";
@@ -82,7 +82,7 @@ TEST(AudioSession, NothingOpensTheDeviceBeforeTheFirstSound) {
 }
 
 TEST(AudioSession, ClosingTheDeviceClosesTheTracksStillOpen) {
-    kit::MusicPlayer player(kit::MusicTitle::Briko);
+    kit::MusicPlayer player(kit::Program::Briko);
     {
         kit::AudioSession audio;
         player.openTrack(0);

@@ -31,7 +31,7 @@
 namespace {
 
 using kit::MusicPlayer;
-using kit::MusicTitle;
+using kit::Program;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -72,19 +72,25 @@ class MusicPlayerTest : public ::testing::Test {
 
 TEST_F(MusicPlayerTest, OpensEveryShippedTrackFromTheProgramFolderWhateverTheCurrentDirectory) {
     ASSERT_NE(std::filesystem::current_path(), kit::programFolder());
-    for (MusicTitle title : {MusicTitle::Orchard, MusicTitle::Briko}) {
+    for (Program program : {Program::Orchard, Program::Briko}) {
         for (int type = 0; type < 3; ++type) {
-            MusicPlayer player(title);
+            MusicPlayer player(program);
             player.openTrack(type);
-            ASSERT_TRUE(player.isOpen()) << kit::musicTrackName(title, type);
-            EXPECT_GE(player.trackLengthMs(), 45'000) << kit::musicTrackName(title, type);
-            EXPECT_LE(player.trackLengthMs(), 120'000) << kit::musicTrackName(title, type);
+            ASSERT_TRUE(player.isOpen()) << kit::musicTrackName(program, type);
+            EXPECT_GE(player.trackLengthMs(), 45'000) << kit::musicTrackName(program, type);
+            EXPECT_LE(player.trackLengthMs(), 120'000) << kit::musicTrackName(program, type);
         }
     }
 }
 
+TEST_F(MusicPlayerTest, AProgramWithoutMusicOpensNoTrack) {
+    MusicPlayer player(Program::Pillora);
+    player.openTrack(0);
+    EXPECT_FALSE(player.isOpen());
+}
+
 TEST_F(MusicPlayerTest, MusicOffKeepsTheOpenTrackAndAValueAboveThreeOpensNothing) {
-    MusicPlayer player(MusicTitle::Briko);
+    MusicPlayer player(Program::Briko);
     player.openTrack(1);
     ASSERT_TRUE(player.isOpen());
     player.openTrack(kit::kMusicOff);
@@ -104,7 +110,7 @@ TEST_F(MusicPlayerTest, MusicOffKeepsTheOpenTrackAndAValueAboveThreeOpensNothing
 }
 
 TEST_F(MusicPlayerTest, TheEndArrivesOnTheGuiThreadAtTheTracksLengthNotSecondsLater) {
-    MusicPlayer player(MusicTitle::Orchard);
+    MusicPlayer player(Program::Orchard);
     ASSERT_TRUE(player.openFile(writeShortTrack()));
     EXPECT_EQ(player.trackLengthMs(), 500);
     std::vector<QThread*> threads;
@@ -138,7 +144,7 @@ TEST_F(MusicPlayerTest, ReplaysOnlyWhileMusicIsOnAndAGameRunsUnpaused) {
     };
     const auto file = writeShortTrack();
     for (const Case& c : cases) {
-        MusicPlayer player(MusicTitle::Briko);
+        MusicPlayer player(Program::Briko);
         ASSERT_TRUE(player.openFile(file));
         QObject::connect(&player, &MusicPlayer::ended,
                          [&] { player.replayIfRunning(c.musicType, c.running, c.paused); });
@@ -154,7 +160,7 @@ TEST_F(MusicPlayerTest, ReplaysOnlyWhileMusicIsOnAndAGameRunsUnpaused) {
 }
 
 TEST_F(MusicPlayerTest, StoppingRaisesTheEndButAStoppedGameReplaysNothing) {
-    MusicPlayer player(MusicTitle::Orchard);
+    MusicPlayer player(Program::Orchard);
     player.openTrack(0);
     ASSERT_TRUE(player.isOpen());
     bool gameRunning = true;
@@ -172,7 +178,7 @@ TEST_F(MusicPlayerTest, StoppingRaisesTheEndButAStoppedGameReplaysNothing) {
 }
 
 TEST_F(MusicPlayerTest, AStartRightAfterAStopIsNotCutByTheStopsEnd) {
-    MusicPlayer player(MusicTitle::Orchard);
+    MusicPlayer player(Program::Orchard);
     player.openTrack(2);
     ASSERT_TRUE(player.isOpen());
     QSignalSpy ended(&player, &MusicPlayer::ended);
@@ -186,7 +192,7 @@ TEST_F(MusicPlayerTest, AStartRightAfterAStopIsNotCutByTheStopsEnd) {
 }
 
 TEST_F(MusicPlayerTest, ClosingDuringPlayReportsNoEnd) {
-    auto player = std::make_unique<MusicPlayer>(MusicTitle::Briko);
+    auto player = std::make_unique<MusicPlayer>(Program::Briko);
     player->openTrack(0);
     QSignalSpy ended(player.get(), &MusicPlayer::ended);
     player->startMusic(0);
@@ -220,7 +226,7 @@ TEST_F(MusicPlayerTest, ATrackThatCannotBePlayedIsAFailedOpen) {
     };
     kit::MusicPlayer::setTrackFolder(std::filesystem::current_path());
     for (const auto& [kind, bytes] : kinds) {
-        const std::string name = kit::musicTrackName(MusicTitle::Orchard, 0);
+        const std::string name = kit::musicTrackName(Program::Orchard, 0);
         std::filesystem::remove(name);
         if (bytes)
             writeFile(name, *bytes);
@@ -228,7 +234,7 @@ TEST_F(MusicPlayerTest, ATrackThatCannotBePlayedIsAFailedOpen) {
             ASSERT_EQ(::mkfifo(name.c_str(), 0600), 0);
         }
         kit::testing::StderrCapture stderrText("stderr-" + std::string(kind) + ".txt");
-        MusicPlayer player(MusicTitle::Orchard);
+        MusicPlayer player(Program::Orchard);
         QSignalSpy ended(&player, &MusicPlayer::ended);
         QObject::connect(&player, &MusicPlayer::ended,
                          [&] { player.replayIfRunning(0, true, false); });
@@ -249,7 +255,7 @@ TEST_F(MusicPlayerTest, ATrackTheSynthesizerGivesUpOnIsClosedAtItsFirstPlay) {
     // Time-code timing reads as a complete file here, but the synthesizer refuses it.
     const auto file = writeFile("timecode.mid", shortTune(4, (0xe7 << 8) | 40));
     kit::testing::StderrCapture stderrText;
-    MusicPlayer player(MusicTitle::Briko);
+    MusicPlayer player(Program::Briko);
     ASSERT_TRUE(player.openFile(file));
     QSignalSpy ended(&player, &MusicPlayer::ended);
     QObject::connect(&player, &MusicPlayer::ended, [&] { player.replayIfRunning(0, true, false); });
@@ -268,7 +274,7 @@ TEST_F(MusicPlayerTest, ATrackTheSynthesizerGivesUpOnIsClosedAtItsFirstPlay) {
 TEST(MusicAndTheIdleDevice, ATrackOutlivesTheClosedDeviceAndItsPlayKeepsTheDeviceOpen) {
     using namespace std::chrono_literals;
     kit::AudioSession audio(kit::AudioOptions{kit::kDefaultSoundFont, 200ms});
-    MusicPlayer player(MusicTitle::Orchard);
+    MusicPlayer player(Program::Orchard);
     player.openTrack(0);
     ASSERT_TRUE(player.isOpen());
     EXPECT_FALSE(kit::AudioSession::isOpen());
@@ -296,7 +302,7 @@ TEST(MusicRendering, ARealTrackRendersSoundThatIsNotSilence) {
     {
         kit::AudioSession audio;
         ASSERT_TRUE(kit::AudioSession::hasMidi());
-        MusicPlayer player(MusicTitle::Orchard);
+        MusicPlayer player(Program::Orchard);
         player.openTrack(0);
         ASSERT_TRUE(player.isOpen());
         player.startMusic(0);
@@ -320,7 +326,7 @@ TEST(MusicWithoutSoundFont, CountsAsNoMidiDevice) {
     kit::AudioSession audio(kit::AudioOptions{"/nonexistent/none.sf2"});
     ASSERT_TRUE(kit::AudioSession::canSound());
     EXPECT_FALSE(kit::AudioSession::hasMidi());
-    MusicPlayer player(MusicTitle::Orchard);
+    MusicPlayer player(Program::Orchard);
     player.openTrack(0);
     EXPECT_FALSE(player.isOpen());
 }

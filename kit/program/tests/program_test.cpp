@@ -32,9 +32,14 @@ TEST(ProgramDescription, EveryProgramIsDescribedCompletelyAndApartFromTheOthers)
             EXPECT_TRUE(seen.insert(d.*text).second) << d.*text << " is not the program's own";
         }
     }
+    std::set<std::string> stems;
     for (const ProgramDescription& d : kit::kProgramDescriptions) {
         // A record holds at least the score and the name field.
         EXPECT_GE(d.highScoreRecordSize, 4 + kit::kHighScoreNameField) << d.name;
+        // A program without music has no stem; the others name their tracks apart.
+        if (d.musicTrackStem != nullptr) {
+            EXPECT_TRUE(stems.insert(d.musicTrackStem).second) << d.musicTrackStem;
+        }
     }
 }
 
