@@ -43,15 +43,10 @@ struct Device {
     std::set<MusicPlayer*> players;
 };
 
-// The high-score window's beeps, through the mixer. The platform's other message
-// sounds have no sound of their own here: the question beep rings like the
-// asterisk, the rest like the default beep.
+// The programs' beeps, through the mixer.
 class MixerBeeper : public Beeper {
   public:
-    void beep(BeepSound sound) override {
-        const bool information = sound == BeepSound::Asterisk || sound == BeepSound::Question;
-        kit::beep(information ? Beep::Asterisk : Beep::Default);
-    }
+    void beep(BeepSound sound) override { playBeep(sound); }
 };
 
 MixerBeeper mixerBeeper;
@@ -62,7 +57,7 @@ Device& device() {
 }
 
 Mix_Chunk* loadBeep(int index, int rate) {
-    const auto samples = beepSamples(static_cast<Beep>(index), rate);
+    const auto samples = beepSamples(static_cast<BeepSound>(index), rate);
     const auto wave = encodeWave(samples, rate);
     SDL_RWops* stream = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
     return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;

@@ -6,10 +6,10 @@
 
 namespace kit {
 
-void beep(Beep kind) {
+void playBeep(BeepSound sound) {
     if (!audio_device::acquire())
         return;
-    Mix_Chunk* chunk = audio_device::beepChunk(static_cast<int>(kind));
+    Mix_Chunk* chunk = audio_device::beepChunk(static_cast<int>(sound));
     if (chunk == nullptr)
         return;
     Mix_HaltChannel(audio_device::kBeepChannel);

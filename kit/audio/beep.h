@@ -1,14 +1,12 @@
 #pragma once
 
+#include "kit/audio/beeper.h"
+
 namespace kit {
 
-// The two short system beeps of the games, made in code and played through the
-// mixer beside music and effects. They return at once; a new beep cuts off the last.
-enum class Beep {
-    Default,   // removed rows, before the statistics box
-    Asterisk,  // information: a new game, a qualifying score
-};
-
-void beep(Beep kind = Beep::Default);
+// Plays a beep on the mixer's beep channel at once, opening the device when it
+// is closed; a new beep cuts off the last. The audio session's beeper plays
+// kit::beep() through this.
+void playBeep(BeepSound sound);
 
 }  // namespace kit

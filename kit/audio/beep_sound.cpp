@@ -39,10 +39,10 @@ std::vector<std::int16_t> render(std::initializer_list<Tone> tones, double total
 
 }  // namespace
 
-std::vector<std::int16_t> beepSamples(Beep kind, int sampleRate) {
+std::vector<std::int16_t> beepSamples(BeepSound sound, int sampleRate) {
     if (sampleRate <= 0)
         return {};
-    if (kind == Beep::Asterisk)
+    if (sound == BeepSound::Asterisk)
         return render({{0.0, 0.12, 1318.5, 0.45}, {0.07, 0.22, 1975.5, 0.4}}, 0.3, sampleRate);
     return render({{0.0, 0.09, 392.0, 0.55}, {0.1, 0.12, 311.1, 0.55}}, 0.23, sampleRate);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/audio/beep.h"
+#include "kit/audio/beeper.h"
 
 #include <cstdint>
 #include <vector>
@@ -11,6 +11,6 @@ inline constexpr int kBeepKinds = 2;
 
 // The samples of a beep at `sampleRate`, 16-bit mono: the default beep is a short
 // low double knock, the asterisk a bright rising two-note chime.
-std::vector<std::int16_t> beepSamples(Beep kind, int sampleRate);
+std::vector<std::int16_t> beepSamples(BeepSound sound, int sampleRate);
 
 }  // namespace kit

@@ -2,9 +2,12 @@
 
 namespace kit {
 
-// The system beeps the programs sound. The high-score window sounds Asterisk
-// when a score qualifies.
-enum class BeepSound { Default, Asterisk, Exclamation, Hand, Question, Ok };
+// The two system beeps the programs sound, made in code and played through the
+// mixer beside music and effects.
+enum class BeepSound {
+    Default,   // removed rows, before the statistics box
+    Asterisk,  // information: a new game, a qualifying score
+};
 
 // Whatever plays the beeps. The audio side installs one; until then beeps are
 // silent, which is also what tests get unless they install a recorder.

@@ -44,8 +44,8 @@ TEST(AudioSession, WithoutAnyDeviceEverythingIsSilentAndHarmless) {
     EXPECT_FALSE(player.isPlaying());
     EXPECT_FALSE(kit::playSoundEffect("Orchard1.wav", kit::EffectMode::Sync));
     EXPECT_FALSE(kit::playSoundEffect("tone.wav", kit::EffectMode::Async));
-    kit::beep(kit::Beep::Default);
-    kit::beep(kit::Beep::Asterisk);
+    kit::playBeep(kit::BeepSound::Default);
+    kit::playBeep(kit::BeepSound::Asterisk);
     EXPECT_FALSE(kit::AudioSession::canSound());
     EXPECT_FALSE(kit::AudioSession::isOpen());
     EXPECT_FALSE(kit::AudioSession::hasMidi());
@@ -62,7 +62,7 @@ TEST(AudioSession, ANestedSessionLeavesTheDeviceToTheFirst) {
     kit::AudioSession audio;
     { kit::AudioSession again; }
     EXPECT_TRUE(kit::AudioSession::canSound());
-    kit::beep(kit::Beep::Default);
+    kit::playBeep(kit::BeepSound::Default);
     EXPECT_TRUE(kit::AudioSession::isOpen());
 }
 
@@ -76,7 +76,7 @@ TEST(AudioSession, NothingOpensTheDeviceBeforeTheFirstSound) {
     EXPECT_FALSE(kit::playSoundEffect("no-such-effect.wav", kit::EffectMode::Async));
     EXPECT_FALSE(kit::AudioSession::isOpen()) << "nor does an effect that is not there";
 
-    kit::beep(kit::Beep::Asterisk);
+    kit::playBeep(kit::BeepSound::Asterisk);
     EXPECT_TRUE(kit::AudioSession::isOpen());
     EXPECT_EQ(Mix_Playing(kit::audio_device::kBeepChannel), 1);
 }
@@ -115,11 +115,11 @@ TEST(AudioSession, ClosesWhenQuietAndTheNextSoundStillPlaysFromItsFirstSample) {
     kit::testing::ScopedEnv file("SDL_DISKAUDIOFILE", capture.string());
     kit::AudioSession audio(kit::AudioOptions{kit::kDefaultSoundFont, 200ms});
     int beepLoud = 0;
-    for (std::int16_t sample : kit::beepSamples(kit::Beep::Default, 44100))
+    for (std::int16_t sample : kit::beepSamples(kit::BeepSound::Default, 44100))
         beepLoud += std::abs(sample) > 1000;
 
     for (int round = 0; round < 2; ++round) {
-        kit::beep(kit::Beep::Default);
+        kit::playBeep(kit::BeepSound::Default);
         ASSERT_TRUE(kit::AudioSession::isOpen()) << round;
         QElapsedTimer clock;
         clock.start();
@@ -133,8 +133,8 @@ TEST(AudioSession, ClosesWhenQuietAndTheNextSoundStillPlaysFromItsFirstSample) {
 }
 
 TEST(Beep, TheTwoBeepsAreShortDistinctSounds) {
-    const auto plain = kit::beepSamples(kit::Beep::Default, 44100);
-    const auto asterisk = kit::beepSamples(kit::Beep::Asterisk, 44100);
+    const auto plain = kit::beepSamples(kit::BeepSound::Default, 44100);
+    const auto asterisk = kit::beepSamples(kit::BeepSound::Asterisk, 44100);
     EXPECT_NE(plain, asterisk);
     for (const auto& samples : {plain, asterisk}) {
         EXPECT_GT(samples.size(), 44100u / 20);
@@ -147,7 +147,7 @@ TEST(Beep, TheTwoBeepsAreShortDistinctSounds) {
 TEST(Beep, PlaysBesideAnEffectWithoutCuttingIt) {
     kit::AudioSession audio;
     ASSERT_TRUE(kit::playSoundEffect("Orchard2.wav", kit::EffectMode::Async));
-    kit::beep(kit::Beep::Asterisk);
+    kit::playBeep(kit::BeepSound::Asterisk);
     EXPECT_EQ(Mix_Playing(kit::audio_device::kEffectChannel), 1);
     EXPECT_EQ(Mix_Playing(kit::audio_device::kBeepChannel), 1);
 }
