@@ -15,7 +15,7 @@
 #include "kit/digits/digits.h"
 #include "kit/highscores/registered_owner.h"
 #include "kit/settings/settings.h"
-#include "kit/settings/utf8.h"
+#include "kit/text/utf8.h"
 
 namespace kit {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "kit/settings/utf8.h"
+#include "kit/text/utf8.h"
 
 namespace kit {
 

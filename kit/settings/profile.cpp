@@ -10,7 +10,7 @@
 
 #include "kit/files/atomic_file.h"
 #include "kit/settings/ini_document.h"
-#include "kit/settings/utf8.h"
+#include "kit/text/utf8.h"
 
 namespace kit {
 namespace {

@@ -1,4 +1,4 @@
-#include "kit/settings/utf8.h"
+#include "kit/text/utf8.h"
 
 namespace kit {
 namespace {
