@@ -20,7 +20,9 @@ using kit::testing::fuzzReadFile;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using kit::HighScoreFileState;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const kit::Program program = static_cast<kit::Program>(size % 3);
+    // The input's size picks the program, and then the rank below.
+    const std::size_t programs = kit::kProgramDescriptions.size();
+    const kit::Program program = kit::kProgramDescriptions[size % programs].program;
     kit::HighScoreFile file(program, fuzzFolder());
     std::ofstream(file.path(), std::ios::binary | std::ios::trunc) << bytes;
 
@@ -36,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A score just above the entry that the input's size picks, so that every
     // rank is tried.
-    const int target = 1 + static_cast<int>(size / 3 % kit::kHighScoreRanks);
+    const int target = 1 + static_cast<int>(size / programs % kit::kHighScoreRanks);
     const std::int32_t beaten = before.entry(target).score;
     if (beaten == std::numeric_limits<std::int32_t>::max())
         return 0;
