@@ -250,7 +250,7 @@ void TTOrchardMainWindow::closeEvent(QCloseEvent* event) {
 
 // ---- Fall timer and the end of a game ----------------------------------------------
 
-void TTOrchardMainWindow::ArmFallTimer(int intervalMs) {
+void TTOrchardMainWindow::StartFallTimer(int intervalMs) {
     fallTimer_.start(std::max(0, intervalMs));
 }
 
@@ -463,7 +463,7 @@ void TTOrchardMainWindow::PlayEffect(Effect effect) {
     kit::playSoundEffect(*name, kit::EffectMode::Async);
 }
 
-void TTOrchardMainWindow::PauseSettleStep() {
+void TTOrchardMainWindow::AnimationPause() {
     if (settlePauseMs_ > 0 && ui_.ClientArea->isVisible())
         QThread::msleep(static_cast<unsigned long>(settlePauseMs_));
 }

@@ -81,9 +81,9 @@ class TTOrchardMainWindow : public QMainWindow, public OrchardView {
     void DrawNextBlock(const Column& next) override;
     void DrawCounter(Counter counter, unsigned value) override;
     void PlayEffect(Effect effect) override;
-    void ArmFallTimer(int intervalMs) override;
+    void StartFallTimer(int intervalMs) override;
     void StopFallTimer() override;
-    void PauseSettleStep() override;
+    void AnimationPause() override;
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -221,7 +221,7 @@ TEST_F(OrchardGameTest, ACascadeScoresEveryPassWithTheTimerStopped) {
     const auto lastPause = std::find(log.rbegin(), log.rend(), "pause").base();
     ASSERT_LT(stop, lastPause);
     EXPECT_TRUE(std::none_of(stop, lastPause, [](const std::string& entry) {
-        return entry.starts_with("arm");
+        return entry.starts_with("start");
     })) << "the fall timer stays stopped while the cascade runs";
     EXPECT_EQ(view.timer, 450);
 }
