@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QRect>
 
-#include "orchard/ui_TOrchardAboutWindow.h"
+#include "orchard/ui_about_window.h"
 
 namespace orchard {
 

@@ -15,7 +15,7 @@
 #include "kit/random/random_source.h"
 #include "orchard/rules/orchard_game.h"
 #include "orchard/rules/orchard_view.h"
-#include "orchard/ui_TOrchardMainWindow.h"
+#include "orchard/ui_main_window.h"
 
 namespace kit {
 class TOrchardBestWindow;

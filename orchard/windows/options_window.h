@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "orchard/ui_TOrchardOptionWindow.h"
+#include "orchard/ui_options_window.h"
 
 namespace orchard {
 
