@@ -242,7 +242,7 @@ void TTOrchardMainWindow::closeEvent(QCloseEvent* event) {
     fallTimer_.stop();
     Joystick1.Deactivate();
     if (aboutWindow_ != nullptr && !kit::OrchardHidesAboutBox()) {
-        aboutWindow_->Setup(frameGeometry());
+        aboutWindow_->SetPlacement(frameGeometry());
         aboutWindow_->exec();
     }
     event->accept();

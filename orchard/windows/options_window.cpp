@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "kit/desktop/dialog_placement.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/message_box.h"
 #include "orchard/windows/main_window.h"
@@ -63,7 +64,7 @@ void TTOrchardOptionWindow::showEvent(QShowEvent* event) {
 }
 
 void TTOrchardOptionWindow::SetupWindow() {
-    move(mainWindowRect_.left() + 20, mainWindowRect_.top() + 20);
+    move(kit::dialogPosition(mainWindowRect_));
 }
 
 bool TTOrchardOptionWindow::CheckValues() {
