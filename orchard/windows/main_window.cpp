@@ -11,6 +11,7 @@
 #include "kit/audio/sound_effect.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/help_window.h"
+#include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/orchard_best_window.h"
@@ -29,7 +30,7 @@ QPoint framePosition(const QWidget* frame) {
 
 }  // namespace
 
-TTOrchardMainWindow::TTOrchardMainWindow(QWidget* parent, kit::RandomSource* random)
+TTOrchardMainWindow::TTOrchardMainWindow(kit::RandomSource* random, QWidget* parent)
     : QMainWindow(parent), MediaPlayer1(kit::MusicTitle::Orchard), Joystick1(this) {
     ui_.setupUi(this);
     kit::useFormStyle(*this);
@@ -55,10 +56,11 @@ TTOrchardMainWindow::TTOrchardMainWindow(QWidget* parent, kit::RandomSource* ran
     fallTimer_.setTimerType(Qt::PreciseTimer);
     connect(&fallTimer_, &QTimer::timeout, this, &TTOrchardMainWindow::FallTimerTick);
 
+    OrchardView& view = *this;
     if (random != nullptr)
-        game_ = std::make_unique<OrchardGame>(*this, *random);
+        game_ = std::make_unique<OrchardGame>(view, *random);
     else
-        game_ = std::make_unique<OrchardGame>(*this);
+        game_ = std::make_unique<OrchardGame>(view);
 
     connect(ui_.New1, &QAction::triggered, this, &TTOrchardMainWindow::New1Click);
     connect(ui_.Pause1, &QAction::triggered, this, &TTOrchardMainWindow::Pause1Click);
@@ -86,7 +88,7 @@ TTOrchardMainWindow::TTOrchardMainWindow(QWidget* parent, kit::RandomSource* ran
 
     LoadSettings();
     MediaPlayer1.openTrack(MusicType_);  // nothing while the music is off
-    Repaint();
+    RepaintAll();
 
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -154,9 +156,9 @@ void TTOrchardMainWindow::New1Click() {
         return;
     }
     game_->NewGame(kit::ReadOrchardDeltaT());
-    ShowGameMenus(true);
+    SetGameMenus(true);
     MediaPlayer1.startMusic(MusicType_);
-    Repaint();
+    RepaintAll();
 }
 
 void TTOrchardMainWindow::Pause1Click() {
@@ -173,9 +175,9 @@ void TTOrchardMainWindow::AskToAbort() {
     if (answer == kit::MessageAnswer::Yes) {
         StopFallTimer();
         MediaPlayer1.stopMusic(MusicType_);
-        ShowGameMenus(false);
+        SetGameMenus(false);
         game_->AbortGame();
-        Repaint();
+        RepaintAll();
     } else if (game_->State().Paused) {
         Pause1Click();  // resumes, also a game that was paused before
     }
@@ -206,7 +208,7 @@ void TTOrchardMainWindow::OptionsClick() {
     optionWindow_->Setup(frameGeometry(), this, places);
     optionWindow_->exec();
     // The tile set and the next box take effect at once.
-    Repaint();
+    RepaintAll();
 }
 
 void TTOrchardMainWindow::Exit2Click() {
@@ -223,15 +225,10 @@ void TTOrchardMainWindow::About1Click() {
                       QStringLiteral("Orchard version 1.95,\nreleased in July 1996"), mainIcon_);
 }
 
-void TTOrchardMainWindow::ShowGameMenus(bool gameRunning) {
-    gameShown_ = gameRunning;
-    ui_.New1->setText(gameRunning ? QStringLiteral("&Abort") : QStringLiteral("&New"));
-    // Disabling the items as well as the menus keeps their shortcuts from acting.
-    for (QMenu* menu : {ui_.Game1, ui_.Help1}) {
-        menu->menuAction()->setEnabled(!gameRunning);
-        for (QAction* action : menu->actions())
-            action->setEnabled(!gameRunning);
-    }
+void TTOrchardMainWindow::SetGameMenus(bool playing) {
+    gameShown_ = playing;
+    ui_.New1->setText(playing ? QStringLiteral("&Abort") : QStringLiteral("&New"));
+    kit::lockMenus({ui_.Game1, ui_.Help1}, playing);
 }
 
 // ---- Close --------------------------------------------------------------------
@@ -271,10 +268,10 @@ void TTOrchardMainWindow::EndOfGame() {
     kit::showMessage(this, QStringLiteral("Game Over ..."), QStringLiteral("Sorry !"),
                      kit::MessageIcon::Error);
     const std::uint16_t finalScore = game_->EndGame();
-    Repaint();
+    RepaintAll();
     Best1Click(finalScore);
-    ShowGameMenus(false);
-    Repaint();
+    SetGameMenus(false);
+    RepaintAll();
 }
 
 // ---- Keys and joystick ------------------------------------------------------------
@@ -468,7 +465,7 @@ void TTOrchardMainWindow::AnimationPause() {
         QThread::msleep(static_cast<unsigned long>(settlePauseMs_));
 }
 
-void TTOrchardMainWindow::Repaint() {
+void TTOrchardMainWindow::RepaintAll() {
     const OrchardState& state = game_->State();
     const OrchardOptions& options = game_->Options();
     const QPoint well = framePosition(ui_.Bevel2);

@@ -32,13 +32,13 @@ class TOrchardAboutWindow;
 // the fall timer, the keys and the menu commands into calls on the game, keeps
 // the options that the settings file holds, and drives the music, the sound
 // effects, the high-score table, the options, help and about windows.
-class TTOrchardMainWindow : public QMainWindow, public OrchardView {
+class TTOrchardMainWindow : public QMainWindow, private OrchardView {
     Q_OBJECT
 
   public:
     // With `random` null the game deals from a source seeded by the clock;
     // otherwise `random` must outlive the window.
-    explicit TTOrchardMainWindow(QWidget* parent = nullptr, kit::RandomSource* random = nullptr);
+    explicit TTOrchardMainWindow(kit::RandomSource* random = nullptr, QWidget* parent = nullptr);
     // Writes the settings.
     ~TTOrchardMainWindow() override;
 
@@ -50,6 +50,7 @@ class TTOrchardMainWindow : public QMainWindow, public OrchardView {
     const OrchardGame& Game() const { return *game_; }
     OrchardGame& Game() { return *game_; }
     const QTimer& FallTimer() const { return fallTimer_; }
+    const Ui::TOrchardMainWindow& Form() const { return ui_; }
     kit::MusicPlayer& MediaPlayer() { return MediaPlayer1; }
     kit::TJoystick& Joystick() { return Joystick1; }
     int MusicType() const { return MusicType_; }
@@ -75,6 +76,13 @@ class TTOrchardMainWindow : public QMainWindow, public OrchardView {
     void RepeatPlaying();
 
   protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
     // OrchardView: each request is drawn at once.
     void DrawCell(int column, int row, Cell code) override;
     void DrawColumn(const Column& column, int prevX, int prevY, int columnX, int columnY) override;
@@ -85,17 +93,11 @@ class TTOrchardMainWindow : public QMainWindow, public OrchardView {
     void StopFallTimer() override;
     void AnimationPause() override;
 
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
     void FallTimerTick();
     void EndOfGame();
     void AskToAbort();
-    void ShowGameMenus(bool gameRunning);
+    // Between a game and no game: the New item's caption and the locked menus.
+    void SetGameMenus(bool playing);
     void JoyStickMove(QObject* sender, std::int32_t& x, std::int32_t& y);
     void ApplyJoystickSetting();
     void ReloadMusic();
@@ -104,7 +106,7 @@ class TTOrchardMainWindow : public QMainWindow, public OrchardView {
 
     // Redraws the whole picture from the game state: the well with its top
     // strip, the falling column, the counters and the next block.
-    void Repaint();
+    void RepaintAll();
     const QPixmap& Tiles() const;
     void PaintTile(QPainter& painter, const QRect& target, Cell code) const;
     void ShowNow(const QRect& area);

@@ -35,23 +35,17 @@ using testing::Tile;
 const QString kOrchardTiles = QStringLiteral(":/orchard/ORCHARD.png");
 const QString kDefaultTiles = QStringLiteral(":/orchard/DEFAULT.png");
 
-QAction* Action(const TTOrchardMainWindow& window, const char* name) {
-    return window.findChild<QAction*>(QString::fromLatin1(name));
-}
-
-QMenu* Menu(const TTOrchardMainWindow& window, const char* name) {
-    return window.findChild<QMenu*>(QString::fromLatin1(name));
-}
-
 // Every menu and item a game locks, with the state they should have.
 void ExpectMenus(const TTOrchardMainWindow& window, bool gameRunning) {
-    EXPECT_EQ(Action(window, "New1")->text(), gameRunning ? "&Abort" : "&New");
-    EXPECT_TRUE(Action(window, "New1")->isEnabled());
-    EXPECT_TRUE(Action(window, "Pause1")->isEnabled());
-    for (const char* menu : {"Game1", "Help1"})
-        EXPECT_EQ(Menu(window, menu)->menuAction()->isEnabled(), !gameRunning) << menu;
-    for (const char* item : {"Best1", "Options", "Exit2", "Index1", "About1"})
-        EXPECT_EQ(Action(window, item)->isEnabled(), !gameRunning) << item;
+    const Ui::TOrchardMainWindow& form = window.Form();
+    EXPECT_EQ(form.New1->text(), gameRunning ? "&Abort" : "&New");
+    EXPECT_TRUE(form.New1->isEnabled());
+    EXPECT_TRUE(form.Pause1->isEnabled());
+    for (const QMenu* menu : {form.Game1, form.Help1})
+        EXPECT_EQ(menu->menuAction()->isEnabled(), !gameRunning)
+            << menu->objectName().toStdString();
+    for (const QAction* item : {form.Best1, form.Options, form.Exit2, form.Index1, form.About1})
+        EXPECT_EQ(item->isEnabled(), !gameRunning) << item->objectName().toStdString();
 }
 
 void ExpectIdleWell(const OrchardWindows& windows, const QString& tileSet) {
@@ -156,10 +150,9 @@ TEST(OrchardMainWindow, LockedMenusAreGreyYetReadable) {
     OrchardWindows windows;
     windows.ShowActive();
     QTest::keyClick(&windows.main, Qt::Key_F2);
-    for (const char* menu : {"Game1", "Help1"})
-        kit::testing::ExpectGreyedButReadable(*windows.main.menuBar(),
-                                              Menu(windows.main, menu)->menuAction(),
-                                              Action(windows.main, "Pause1"));
+    for (const QMenu* menu : {windows.main.Form().Game1, windows.main.Form().Help1})
+        kit::testing::ExpectGreyedButReadable(*windows.main.menuBar(), menu->menuAction(),
+                                              windows.main.Form().Pause1);
 }
 
 TEST(OrchardMainWindow, FallingColumnIsDrawnAsItEntersTheWell) {
@@ -279,7 +272,7 @@ TEST(OrchardMainWindow, LostGameHandsItsScoreToTheHighScoreWindow) {
 
     for (int i = 0; i < 200 && windows.main.Game().State().NoGame == false; ++i)
         QTest::qWait(5);
-    for (int i = 0; i < 400 && Action(windows.main, "New1")->text() != "&New"; ++i)
+    for (int i = 0; i < 400 && windows.main.Form().New1->text() != "&New"; ++i)
         QTest::qWait(5);
 
     ASSERT_TRUE(messages.Saw(QStringLiteral("Game Over ...")));
