@@ -19,16 +19,17 @@
 #include "kit/settings/profile.h"
 #include "kit/settings/settings.h"
 #include "kit/testing/form_style_testing.h"
+#include "kit/testing/scripted_random.h"
 #include "orchard/windows/tests/window_harness.h"
 #include "orchard/windows/well_geometry.h"
 
 namespace orchard {
 namespace {
 
+using kit::testing::ScriptedRandom;
 using testing::MessageLog;
 using testing::ModalCloser;
 using testing::OrchardWindows;
-using testing::ScriptedRandom;
 using testing::ShowsTile;
 using testing::Tile;
 
@@ -102,7 +103,8 @@ TEST(OrchardMainWindow, TileSetsHoldTenDistinctTiles) {
 }
 
 TEST(OrchardMainWindow, NewGameLocksMenusAndTheirShortcutsDoNothing) {
-    ScriptedRandom random({2});
+    ScriptedRandom random;
+    random.FallBackTo(2);
     OrchardWindows windows(&random);
     MessageLog messages;
     ModalCloser closer;
@@ -156,7 +158,7 @@ TEST(OrchardMainWindow, LockedMenusAreGreyYetReadable) {
 }
 
 TEST(OrchardMainWindow, FallingColumnIsDrawnAsItEntersTheWell) {
-    ScriptedRandom random({0, 1, 2, 3, 4, 5});
+    ScriptedRandom random{0, 1, 2, 3, 4, 5};
     OrchardWindows windows(&random);
     windows.ShowActive();
     windows.main.New1Click();
