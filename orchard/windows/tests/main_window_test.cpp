@@ -331,11 +331,11 @@ TEST(OrchardMainWindow, SettingsAreReadAtCreationAndWrittenAtExit) {
     {
         OrchardWindows windows;
         windows.ShowActive();
-        EXPECT_EQ(windows.main.TileSet(), 2);
+        EXPECT_EQ(windows.main.Settings().which, 2);
         EXPECT_EQ(windows.main.Game().Options().AlignCount, 5u);
         EXPECT_FALSE(windows.main.Game().Options().SoundOn);
         ExpectIdleWell(windows, kDefaultTiles);
-        windows.main.Game().Options().StartLevel = 7;
+        windows.main.Settings().level = 7;
     }
     const kit::OrchardSettings saved = kit::LoadOrchardSettings();
     EXPECT_EQ(saved.which, 2);
@@ -344,6 +344,29 @@ TEST(OrchardMainWindow, SettingsAreReadAtCreationAndWrittenAtExit) {
     EXPECT_FALSE(saved.sound);
     EXPECT_NE(ReadSettingsFile().find("Orchard_DeltaT=500"), std::string::npos);
     EXPECT_NE(ReadSettingsFile().find("Orchard_Sound=0"), std::string::npos);
+}
+
+TEST(OrchardMainWindow, OkInTheOptionsReachesTheGameThePictureAndTheJoystick) {
+    OrchardWindows windows;
+    windows.ShowActive();
+    kit::testing::WhenModal([&](QWidget*) {
+        const Ui::TOrchardOptionWindow& form = windows.options.Form();
+        EXPECT_EQ(windows.options.pos(), windows.main.frameGeometry().topLeft() + QPoint(20, 20));
+        form.CheckBox2->setChecked(false);
+        form.CheckBox3->setChecked(false);
+        form.CheckBox5->setChecked(true);
+        form.SpinEdit1->setValue(5);
+        form.SpinEdit2->setValue(4);
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+    });
+    QTest::keyClick(&windows.main, Qt::Key_F6);
+    const OrchardOptions& options = windows.main.Game().Options();
+    EXPECT_EQ(options.AlignCount, 5u);
+    EXPECT_EQ(options.StartLevel, 4u);
+    EXPECT_FALSE(options.JockerEnabled);
+    EXPECT_EQ(windows.main.Settings().which, 2);
+    ExpectIdleWell(windows, kDefaultTiles);
+    EXPECT_TRUE(windows.main.Joystick().Active() || windows.main.Joystick().Waiting());
 }
 
 TEST(OrchardMainWindow, ClosingShowsTheAboutWindowUnlessHidden) {

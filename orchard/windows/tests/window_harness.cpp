@@ -10,7 +10,7 @@ namespace orchard::testing {
 
 OrchardWindows::OrchardWindows(kit::RandomSource* random)
     : main(random), best(&main), options(&main), about(&main) {
-    main.AttachWindows(best, options, about);
+    main.SetWindows({&best, &options, &about});
     main.SetSettlePause(0);
 }
 
