@@ -1,4 +1,4 @@
-// Orchard: the windows are created once, the main window first, and live until it closes.
+// Orchard: columns of three fruits fall into a well; lines of like fruits are eliminated.
 #include "kit/audio/audio.h"
 #include "kit/desktop/application.h"
 #include "kit/desktop/player_folder.h"
@@ -13,11 +13,12 @@ int main(int argc, char** argv) {
     kit::enterPlayerFolder();
     kit::AudioSession audio;
 
+    // The windows, created once in the program's order; they live until the main window closes.
     orchard::TTOrchardMainWindow mainWindow;
     kit::TOrchardBestWindow bestWindow(&mainWindow);
-    orchard::TTOrchardOptionWindow optionWindow(&mainWindow);
+    orchard::TTOrchardOptionWindow optionsWindow(&mainWindow);
     orchard::TOrchardAboutWindow aboutWindow(&mainWindow);
-    mainWindow.AttachWindows(bestWindow, optionWindow, aboutWindow);
+    mainWindow.SetWindows({&bestWindow, &optionsWindow, &aboutWindow});
 
     mainWindow.show();
     kit::startCheckIfAsked(mainWindow,

@@ -66,7 +66,7 @@ void OrchardGame::NewGame(int deltaT) {
     state_.Level = startLevel;
     state_.Eliminated = 0;
     state_.SpeedUp = static_cast<std::uint16_t>(std::uint32_t{state_.DeltaT} / 10 * startLevel);
-    ArmFallTimer();
+    StartFallTimer();
 }
 
 void OrchardGame::FallTick() {
@@ -78,7 +78,7 @@ void OrchardGame::FallTick() {
         view_.DrawCounter(Counter::Level, state_.Level);
         const int speedUp = int{state_.SpeedUp} + state_.DeltaT / 20;
         state_.SpeedUp = static_cast<std::uint16_t>(std::min(speedUp, int{state_.DeltaT}));
-        ArmFallTimer();
+        StartFallTimer();
     }
     state_.ColumnY += CellSize;
     StepColumn();
@@ -119,20 +119,20 @@ void OrchardGame::SetPaused(bool paused) {
     if (paused) {
         view_.StopFallTimer();
     } else {
-        ArmFallTimer();
+        StartFallTimer();
     }
     state_.Paused = paused;
 }
 
 void OrchardGame::StartFastFall() {
     if (!state_.NoGame) {
-        view_.ArmFallTimer(1);
+        view_.StartFallTimer(1);
     }
 }
 
 void OrchardGame::StopFastFall() {
     if (!state_.NoGame) {
-        ArmFallTimer();
+        StartFallTimer();
     }
 }
 
@@ -239,7 +239,7 @@ void OrchardGame::LandColumn() {
     if (options_.ShowNext) {
         view_.DrawNextBlock(state_.NextColumn);
     }
-    ArmFallTimer();
+    StartFallTimer();
 }
 
 void OrchardGame::EliminateAligned() {
@@ -272,7 +272,7 @@ void OrchardGame::EliminateAligned() {
         }
         SettleBoard(false);
     }
-    ArmFallTimer();
+    StartFallTimer();
 }
 
 bool OrchardGame::MarkJoker(CellSet& marks) {
@@ -328,7 +328,7 @@ void OrchardGame::SettleBoard(bool trackColumn) {
             for (int row = r - 2; row <= r + 1; ++row) {
                 view_.DrawCell(c, row, board.At(c, row));
             }
-            view_.PauseSettleStep();
+            view_.AnimationPause();
             if (trackColumn) {
                 state_.ColumnY += CellSize;
             }
@@ -355,8 +355,8 @@ Column OrchardGame::DealColumn() {
     return column;
 }
 
-void OrchardGame::ArmFallTimer() {
-    view_.ArmFallTimer(FallInterval());
+void OrchardGame::StartFallTimer() {
+    view_.StartFallTimer(FallInterval());
 }
 
 void OrchardGame::PlayEffect(Effect effect) {

@@ -81,7 +81,8 @@ class OrchardGame {
   private:
     Cell DealKind();
     Column DealColumn();
-    void ArmFallTimer();
+    // Starts the fall timer with the level's interval.
+    void StartFallTimer();
     void PlayEffect(Effect effect);
     void ResetToIdle();
     int CurrentColumn() const { return state_.ColumnX / 16; }

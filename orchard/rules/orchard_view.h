@@ -55,12 +55,12 @@ class OrchardView {
 
     // (Re)start the fall timer with this interval (0 means as fast as possible),
     // or stop it.
-    virtual void ArmFallTimer(int intervalMs) = 0;
+    virtual void StartFallTimer(int intervalMs) = 0;
     virtual void StopFallTimer() = 0;
 
     // One settle step (cells moved down one row) has been drawn; the window
     // may show it and pace the animation here, or return at once.
-    virtual void PauseSettleStep() = 0;
+    virtual void AnimationPause() = 0;
 };
 
 }  // namespace orchard

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "kit/desktop/dialog_placement.h"
 #include "kit/desktop/form_style.h"
 
 namespace orchard {
@@ -16,7 +17,7 @@ TOrchardAboutWindow::TOrchardAboutWindow(QWidget* parent) : QDialog(parent) {
     ui_.Image1->installEventFilter(this);
 }
 
-void TOrchardAboutWindow::Setup(const QRect& mainWindowRect) {
+void TOrchardAboutWindow::SetPlacement(const QRect& mainWindowRect) {
     mainWindowRect_ = mainWindowRect;
 }
 
@@ -26,7 +27,7 @@ void TOrchardAboutWindow::showEvent(QShowEvent* event) {
 }
 
 void TOrchardAboutWindow::SetupWindow() {
-    move(mainWindowRect_.left() + 20, mainWindowRect_.top() + 20);
+    move(kit::dialogPosition(mainWindowRect_));
 }
 
 void TOrchardAboutWindow::Bye() {

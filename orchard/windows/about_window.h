@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QRect>
 
-#include "orchard/ui_TOrchardAboutWindow.h"
+#include "orchard/ui_about_window.h"
 
 namespace orchard {
 
@@ -14,8 +14,10 @@ class TOrchardAboutWindow : public QDialog {
   public:
     explicit TOrchardAboutWindow(QWidget* parent = nullptr);
 
-    // Called before each showing with the main window's frame.
-    void Setup(const QRect& mainWindowRect);
+    // Where the main window stands; the window opens at kit::dialogPosition(rect).
+    void SetPlacement(const QRect& mainWindowRect);
+
+    const Ui::TOrchardAboutWindow& Form() const { return ui_; }
 
   public slots:
     void Bye();

@@ -11,11 +11,11 @@
 #include "kit/audio/sound_effect.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/help_window.h"
+#include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/orchard_best_window.h"
 #include "kit/settings/cdrom_warning.h"
-#include "kit/settings/settings.h"
 #include "orchard/windows/about_window.h"
 #include "orchard/windows/options_window.h"
 #include "orchard/windows/well_geometry.h"
@@ -29,7 +29,7 @@ QPoint framePosition(const QWidget* frame) {
 
 }  // namespace
 
-TTOrchardMainWindow::TTOrchardMainWindow(QWidget* parent, kit::RandomSource* random)
+TTOrchardMainWindow::TTOrchardMainWindow(kit::RandomSource* random, QWidget* parent)
     : QMainWindow(parent), MediaPlayer1(kit::MusicTitle::Orchard), Joystick1(this) {
     ui_.setupUi(this);
     kit::useFormStyle(*this);
@@ -55,10 +55,11 @@ TTOrchardMainWindow::TTOrchardMainWindow(QWidget* parent, kit::RandomSource* ran
     fallTimer_.setTimerType(Qt::PreciseTimer);
     connect(&fallTimer_, &QTimer::timeout, this, &TTOrchardMainWindow::FallTimerTick);
 
+    OrchardView& view = *this;
     if (random != nullptr)
-        game_ = std::make_unique<OrchardGame>(*this, *random);
+        game_ = std::make_unique<OrchardGame>(view, *random);
     else
-        game_ = std::make_unique<OrchardGame>(*this);
+        game_ = std::make_unique<OrchardGame>(view);
 
     connect(ui_.New1, &QAction::triggered, this, &TTOrchardMainWindow::New1Click);
     connect(ui_.Pause1, &QAction::triggered, this, &TTOrchardMainWindow::Pause1Click);
@@ -85,8 +86,8 @@ TTOrchardMainWindow::TTOrchardMainWindow(QWidget* parent, kit::RandomSource* ran
         [this](QObject* sender, std::int32_t& x, std::int32_t& y) { JoyStickMove(sender, x, y); });
 
     LoadSettings();
-    MediaPlayer1.openTrack(MusicType_);  // nothing while the music is off
-    Repaint();
+    // The loaded options reach the game, the music and the picture as after Ok.
+    ApplyOptions();
 
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -100,47 +101,38 @@ TTOrchardMainWindow::~TTOrchardMainWindow() {
     SaveSettings();
 }
 
-void TTOrchardMainWindow::AttachWindows(kit::TOrchardBestWindow& best,
-                                        TTOrchardOptionWindow& options,
-                                        TOrchardAboutWindow& about) {
-    bestWindow_ = &best;
-    optionWindow_ = &options;
-    aboutWindow_ = &about;
+void TTOrchardMainWindow::SetWindows(const Windows& windows) {
+    windows_ = windows;
+    if (windows_.options != nullptr)
+        connect(windows_.options, &TTOrchardOptionWindow::OptionsChanged, this,
+                &TTOrchardMainWindow::ApplyOptions, Qt::UniqueConnection);
 }
 
 // ---- Settings ---------------------------------------------------------------
 
 void TTOrchardMainWindow::LoadSettings() {
-    const kit::OrchardSettings settings = kit::LoadOrchardSettings();
-    OrchardOptions& options = game_->Options();
-    TileSet_ = settings.which;
-    options.StartLevel = static_cast<std::uint32_t>(settings.level);
-    options.AlignCount = static_cast<std::uint32_t>(settings.nbAligned);
-    options.Delay = settings.delay;
-    options.SoundOn = settings.sound;
-    options.JockerEnabled = settings.jocker;
-    options.ShowNext = settings.nextPiece;
-    MusicType_ = settings.music;
-    SndName1_ = settings.sndName1;
-    SndName2_ = settings.sndName2;
-    SndName3_ = settings.sndName3;
+    settings_ = kit::LoadOrchardSettings();  // hand-edited values are brought into range
 }
 
 void TTOrchardMainWindow::SaveSettings() const {
-    const OrchardOptions& options = game_->Options();
-    kit::OrchardSettings settings;
-    settings.which = TileSet_;
-    settings.level = static_cast<int>(options.StartLevel);
-    settings.nbAligned = static_cast<int>(options.AlignCount);
-    settings.delay = options.Delay;
-    settings.sound = options.SoundOn;
-    settings.jocker = options.JockerEnabled;
-    settings.nextPiece = options.ShowNext;
-    settings.music = MusicType_;
-    settings.sndName1 = SndName1_;
-    settings.sndName2 = SndName2_;
-    settings.sndName3 = SndName3_;
-    kit::SaveSettings(settings);  // a failed write is silent; the next start reads the old file
+    kit::SaveSettings(settings_);  // a failed write is silent; the next start reads the old file
+}
+
+void TTOrchardMainWindow::ApplyOptions() {
+    OrchardOptions& options = game_->Options();
+    options.StartLevel = static_cast<std::uint32_t>(settings_.level);
+    options.AlignCount = static_cast<std::uint32_t>(settings_.nbAligned);
+    options.Delay = settings_.delay;
+    options.SoundOn = settings_.sound;
+    options.JockerEnabled = settings_.jocker;
+    options.ShowNext = settings_.nextPiece;
+    ReloadMusic();
+    if (settings_.joystick)
+        Joystick1.Activate();
+    else
+        Joystick1.Deactivate();
+    // The tile set and the next box take effect at once.
+    RepaintAll();
 }
 
 // ---- Menu commands ------------------------------------------------------------
@@ -154,9 +146,9 @@ void TTOrchardMainWindow::New1Click() {
         return;
     }
     game_->NewGame(kit::ReadOrchardDeltaT());
-    ShowGameMenus(true);
-    MediaPlayer1.startMusic(MusicType_);
-    Repaint();
+    SetGameMenus(true);
+    MediaPlayer1.startMusic(settings_.music);
+    RepaintAll();
 }
 
 void TTOrchardMainWindow::Pause1Click() {
@@ -172,10 +164,10 @@ void TTOrchardMainWindow::AskToAbort() {
                          kit::MessageIcon::Question, kit::MessageButtons::YesNo);
     if (answer == kit::MessageAnswer::Yes) {
         StopFallTimer();
-        MediaPlayer1.stopMusic(MusicType_);
-        ShowGameMenus(false);
+        MediaPlayer1.stopMusic(settings_.music);
+        SetGameMenus(false);
         game_->AbortGame();
-        Repaint();
+        RepaintAll();
     } else if (game_->State().Paused) {
         Pause1Click();  // resumes, also a game that was paused before
     }
@@ -184,29 +176,19 @@ void TTOrchardMainWindow::AskToAbort() {
 void TTOrchardMainWindow::Best1Click(std::uint16_t score) {
     if (kit::warnIfRunningFromCdRom(this))
         return;
-    if (bestWindow_ == nullptr)
+    if (windows_.best == nullptr)
         return;
-    bestWindow_->SetPlacement(frameGeometry());
-    bestWindow_->SetScore(score);
-    bestWindow_->showModal();
+    windows_.best->SetPlacement(frameGeometry());
+    windows_.best->SetScore(score);
+    windows_.best->showModal();
 }
 
 void TTOrchardMainWindow::OptionsClick() {
-    if (optionWindow_ == nullptr)
+    if (windows_.options == nullptr)
         return;
-    OrchardOptions& options = game_->Options();
-    OrchardOptionPlaces places;
-    places.SoundOn = &options.SoundOn;
-    places.JockerEnabled = &options.JockerEnabled;
-    places.ShowNext = &options.ShowNext;
-    places.MusicType = &MusicType_;
-    places.TileSet = &TileSet_;
-    places.AlignCount = &options.AlignCount;
-    places.StartLevel = &options.StartLevel;
-    optionWindow_->Setup(frameGeometry(), this, places);
-    optionWindow_->exec();
-    // The tile set and the next box take effect at once.
-    Repaint();
+    windows_.options->SetPlacement(frameGeometry());
+    windows_.options->BindOptions(settings_);
+    windows_.options->exec();
 }
 
 void TTOrchardMainWindow::Exit2Click() {
@@ -223,15 +205,10 @@ void TTOrchardMainWindow::About1Click() {
                       QStringLiteral("Orchard version 1.95,\nreleased in July 1996"), mainIcon_);
 }
 
-void TTOrchardMainWindow::ShowGameMenus(bool gameRunning) {
-    gameShown_ = gameRunning;
-    ui_.New1->setText(gameRunning ? QStringLiteral("&Abort") : QStringLiteral("&New"));
-    // Disabling the items as well as the menus keeps their shortcuts from acting.
-    for (QMenu* menu : {ui_.Game1, ui_.Help1}) {
-        menu->menuAction()->setEnabled(!gameRunning);
-        for (QAction* action : menu->actions())
-            action->setEnabled(!gameRunning);
-    }
+void TTOrchardMainWindow::SetGameMenus(bool playing) {
+    gameShown_ = playing;
+    ui_.New1->setText(playing ? QStringLiteral("&Abort") : QStringLiteral("&New"));
+    kit::lockMenus({ui_.Game1, ui_.Help1}, playing);
 }
 
 // ---- Close --------------------------------------------------------------------
@@ -241,16 +218,16 @@ void TTOrchardMainWindow::closeEvent(QCloseEvent* event) {
     // end behind the about window with a message and the high-score table.
     fallTimer_.stop();
     Joystick1.Deactivate();
-    if (aboutWindow_ != nullptr && !kit::OrchardHidesAboutBox()) {
-        aboutWindow_->Setup(frameGeometry());
-        aboutWindow_->exec();
+    if (windows_.about != nullptr && !kit::OrchardHidesAboutBox()) {
+        windows_.about->SetPlacement(frameGeometry());
+        windows_.about->exec();
     }
     event->accept();
 }
 
 // ---- Fall timer and the end of a game ----------------------------------------------
 
-void TTOrchardMainWindow::ArmFallTimer(int intervalMs) {
+void TTOrchardMainWindow::StartFallTimer(int intervalMs) {
     fallTimer_.start(std::max(0, intervalMs));
 }
 
@@ -267,14 +244,14 @@ void TTOrchardMainWindow::FallTimerTick() {
 
 void TTOrchardMainWindow::EndOfGame() {
     StopFallTimer();
-    MediaPlayer1.stopMusic(MusicType_);
+    MediaPlayer1.stopMusic(settings_.music);
     kit::showMessage(this, QStringLiteral("Game Over ..."), QStringLiteral("Sorry !"),
                      kit::MessageIcon::Error);
     const std::uint16_t finalScore = game_->EndGame();
-    Repaint();
+    RepaintAll();
     Best1Click(finalScore);
-    ShowGameMenus(false);
-    Repaint();
+    SetGameMenus(false);
+    RepaintAll();
 }
 
 // ---- Keys and joystick ------------------------------------------------------------
@@ -331,42 +308,24 @@ void TTOrchardMainWindow::JoyStickMove(QObject*, std::int32_t& x, std::int32_t& 
         game_->CycleColumn();
 }
 
-void TTOrchardMainWindow::ApplyJoystickSetting() {
-    if (optionWindow_ == nullptr)
-        return;
-    if (optionWindow_->JoystickEnabled())
-        Joystick1.Activate();
-    else
-        Joystick1.Deactivate();
-}
-
 // ---- Music --------------------------------------------------------------------
 
 void TTOrchardMainWindow::RepeatPlaying() {
-    MediaPlayer1.replayIfRunning(MusicType_, !game_->State().NoGame, game_->State().Paused);
+    MediaPlayer1.replayIfRunning(settings_.music, !game_->State().NoGame, game_->State().Paused);
 }
 
 void TTOrchardMainWindow::ReloadMusic() {
-    if (MusicType_ == kit::kMusicOff)
+    if (settings_.music == kit::kMusicOff)
         return;
     if (!MediaPlayer1.isPlaying())
         MediaPlayer1.close();
-    MediaPlayer1.openTrack(MusicType_);
-}
-
-bool TTOrchardMainWindow::event(QEvent* event) {
-    if (event->type() == static_cast<QEvent::Type>(QEvent::User + kReloadMusicEvent)) {
-        ReloadMusic();
-        ApplyJoystickSetting();
-        return true;
-    }
-    return QMainWindow::event(event);
+    MediaPlayer1.openTrack(settings_.music);
 }
 
 // ---- Drawing ----------------------------------------------------------------------
 
 const QPixmap& TTOrchardMainWindow::Tiles() const {
-    return TileSet_ == 2 ? defaultTiles_ : orchardTiles_;
+    return settings_.which == 2 ? defaultTiles_ : orchardTiles_;
 }
 
 void TTOrchardMainWindow::PaintTile(QPainter& painter, const QRect& target, Cell code) const {
@@ -455,20 +414,20 @@ void TTOrchardMainWindow::DrawCounter(Counter counter, unsigned value) {
 }
 
 void TTOrchardMainWindow::PlayEffect(Effect effect) {
-    const std::string* name = &SndName1_;
+    const std::string* name = &settings_.sndName1;
     if (effect == Effect::GameStart)
-        name = &SndName2_;
+        name = &settings_.sndName2;
     else if (effect == Effect::DropRest)
-        name = &SndName3_;
+        name = &settings_.sndName3;
     kit::playSoundEffect(*name, kit::EffectMode::Async);
 }
 
-void TTOrchardMainWindow::PauseSettleStep() {
+void TTOrchardMainWindow::AnimationPause() {
     if (settlePauseMs_ > 0 && ui_.ClientArea->isVisible())
         QThread::msleep(static_cast<unsigned long>(settlePauseMs_));
 }
 
-void TTOrchardMainWindow::Repaint() {
+void TTOrchardMainWindow::RepaintAll() {
     const OrchardState& state = game_->State();
     const OrchardOptions& options = game_->Options();
     const QPoint well = framePosition(ui_.Bevel2);

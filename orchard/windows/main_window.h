@@ -8,14 +8,14 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include "kit/audio/music_player.h"
 #include "kit/joystick/joystick.h"
 #include "kit/random/random_source.h"
+#include "kit/settings/settings.h"
 #include "orchard/rules/orchard_game.h"
 #include "orchard/rules/orchard_view.h"
-#include "orchard/ui_TOrchardMainWindow.h"
+#include "orchard/ui_main_window.h"
 
 namespace kit {
 class TOrchardBestWindow;
@@ -32,34 +32,37 @@ class TOrchardAboutWindow;
 // the fall timer, the keys and the menu commands into calls on the game, keeps
 // the options that the settings file holds, and drives the music, the sound
 // effects, the high-score table, the options, help and about windows.
-class TTOrchardMainWindow : public QMainWindow, public OrchardView {
+class TTOrchardMainWindow : public QMainWindow, private OrchardView {
     Q_OBJECT
 
   public:
     // With `random` null the game deals from a source seeded by the clock;
     // otherwise `random` must outlive the window.
-    explicit TTOrchardMainWindow(QWidget* parent = nullptr, kit::RandomSource* random = nullptr);
+    explicit TTOrchardMainWindow(kit::RandomSource* random = nullptr, QWidget* parent = nullptr);
     // Writes the settings.
     ~TTOrchardMainWindow() override;
 
-    // The windows that the commands show, created after this one. They must
-    // stay alive as long as this window can receive commands.
-    void AttachWindows(kit::TOrchardBestWindow& best, TTOrchardOptionWindow& options,
-                       TOrchardAboutWindow& about);
+    // The other windows of the program, in the order the program creates them.
+    struct Windows {
+        kit::TOrchardBestWindow* best = nullptr;
+        TTOrchardOptionWindow* options = nullptr;
+        TOrchardAboutWindow* about = nullptr;
+    };
+    // Keeps them; they must live as long as this window can receive commands.
+    // Connects the options window's OptionsChanged to ApplyOptions.
+    void SetWindows(const Windows& windows);
 
     const OrchardGame& Game() const { return *game_; }
     OrchardGame& Game() { return *game_; }
     const QTimer& FallTimer() const { return fallTimer_; }
+    const kit::OrchardSettings& Settings() const { return settings_; }
+    kit::OrchardSettings& Settings() { return settings_; }
+    const Ui::TOrchardMainWindow& Form() const { return ui_; }
     kit::MusicPlayer& MediaPlayer() { return MediaPlayer1; }
     kit::TJoystick& Joystick() { return Joystick1; }
-    int MusicType() const { return MusicType_; }
-    int TileSet() const { return TileSet_; }
 
     // How long each one-row step of a settling cascade stays on screen.
     void SetSettlePause(int milliseconds) { settlePauseMs_ = milliseconds; }
-
-    // The message that the options window sends after Ok.
-    static constexpr int kReloadMusicEvent = 1024;
 
   public slots:
     void New1Click();
@@ -73,44 +76,49 @@ class TTOrchardMainWindow : public QMainWindow, public OrchardView {
     void About1Click();
     // The end of a play of the music track: the track loops while a game runs.
     void RepeatPlaying();
+    // The options as they now stand reach the rules, the music, the joystick and
+    // the picture.
+    void ApplyOptions();
 
   protected:
-    // OrchardView: each request is drawn at once.
-    void DrawCell(int column, int row, Cell code) override;
-    void DrawColumn(const Column& column, int prevX, int prevY, int columnX, int columnY) override;
-    void DrawNextBlock(const Column& next) override;
-    void DrawCounter(Counter counter, unsigned value) override;
-    void PlayEffect(Effect effect) override;
-    void ArmFallTimer(int intervalMs) override;
-    void StopFallTimer() override;
-    void PauseSettleStep() override;
-
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // OrchardView: each request is drawn at once.
+    void DrawCell(int column, int row, Cell code) override;
+    void DrawColumn(const Column& column, int prevX, int prevY, int columnX, int columnY) override;
+    void DrawNextBlock(const Column& next) override;
+    void DrawCounter(Counter counter, unsigned value) override;
+    void PlayEffect(Effect effect) override;
+    void StartFallTimer(int intervalMs) override;
+    void StopFallTimer() override;
+    void AnimationPause() override;
+
     void FallTimerTick();
     void EndOfGame();
     void AskToAbort();
-    void ShowGameMenus(bool gameRunning);
+    // Between a game and no game: the New item's caption and the locked menus.
+    void SetGameMenus(bool playing);
     void JoyStickMove(QObject* sender, std::int32_t& x, std::int32_t& y);
-    void ApplyJoystickSetting();
     void ReloadMusic();
     void LoadSettings();
     void SaveSettings() const;
 
     // Redraws the whole picture from the game state: the well with its top
     // strip, the falling column, the counters and the next block.
-    void Repaint();
+    void RepaintAll();
     const QPixmap& Tiles() const;
     void PaintTile(QPainter& painter, const QRect& target, Cell code) const;
     void ShowNow(const QRect& area);
 
     Ui::TOrchardMainWindow ui_;
     std::unique_ptr<OrchardGame> game_;
+    // The options, loaded at creation and written at destruction; the options
+    // window edits them and the game gets its share through ApplyOptions.
+    kit::OrchardSettings settings_;
     QPixmap orchardTiles_;
     QPixmap defaultTiles_;
     QPixmap numbers_;
@@ -118,12 +126,6 @@ class TTOrchardMainWindow : public QMainWindow, public OrchardView {
     // What the client area shows inside the well, the counters and the next
     // box; the frames, labels and pictures are painted over it by their widgets.
     QImage picture_;
-
-    std::string SndName1_;
-    std::string SndName2_;
-    std::string SndName3_;
-    int MusicType_ = 3;
-    int TileSet_ = 1;
 
     QTimer fallTimer_;
     kit::MusicPlayer MediaPlayer1;
@@ -133,9 +135,7 @@ class TTOrchardMainWindow : public QMainWindow, public OrchardView {
     bool gameShown_ = false;
     int settlePauseMs_ = 6;
 
-    kit::TOrchardBestWindow* bestWindow_ = nullptr;
-    TTOrchardOptionWindow* optionWindow_ = nullptr;
-    TOrchardAboutWindow* aboutWindow_ = nullptr;
+    Windows windows_;
 };
 
 }  // namespace orchard

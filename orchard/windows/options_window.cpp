@@ -1,13 +1,10 @@
 #include "orchard/windows/options_window.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-
 #include <limits>
 
+#include "kit/desktop/dialog_placement.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/message_box.h"
-#include "orchard/windows/main_window.h"
 
 namespace orchard {
 namespace {
@@ -36,24 +33,26 @@ TTOrchardOptionWindow::TTOrchardOptionWindow(QWidget* parent) : QDialog(parent) 
     connect(ui_.Button2, &QPushButton::clicked, this, &TTOrchardOptionWindow::reject);
 }
 
-void TTOrchardOptionWindow::Setup(const QRect& mainWindowRect, QWidget* mainWindow,
-                                  const OrchardOptionPlaces& places) {
+void TTOrchardOptionWindow::SetPlacement(const QRect& mainWindowRect) {
     mainWindowRect_ = mainWindowRect;
-    mainWindow_ = mainWindow;
-    places_ = places;
+}
+
+void TTOrchardOptionWindow::BindOptions(kit::OrchardSettings& options) {
+    options_ = &options;
     ui_.PageControl1->setCurrentIndex(0);
-    ui_.CheckBox1->setChecked(*places_.SoundOn);
-    ui_.CheckBox2->setChecked(*places_.TileSet == 1);
-    ui_.CheckBox3->setChecked(*places_.JockerEnabled);
-    ui_.CheckBox4->setChecked(*places_.ShowNext);
-    ui_.SpinEdit1->setValue(static_cast<int>(*places_.AlignCount));
-    ui_.SpinEdit2->setValue(static_cast<int>(*places_.StartLevel));
+    ui_.CheckBox1->setChecked(options.sound);
+    ui_.CheckBox2->setChecked(options.which == 1);
+    ui_.CheckBox3->setChecked(options.jocker);
+    ui_.CheckBox4->setChecked(options.nextPiece);
+    ui_.CheckBox5->setChecked(options.joystick);
+    ui_.SpinEdit1->setValue(options.nbAligned);
+    ui_.SpinEdit2->setValue(options.level);
     // A stored music value outside 0 to 3 selects no item.
     musicTypes_.setExclusive(false);
     for (QAbstractButton* button : musicTypes_.buttons())
         button->setChecked(false);
     musicTypes_.setExclusive(true);
-    if (QAbstractButton* item = musicTypes_.button(*places_.MusicType))
+    if (QAbstractButton* item = musicTypes_.button(options.music))
         item->setChecked(true);
 }
 
@@ -63,7 +62,7 @@ void TTOrchardOptionWindow::showEvent(QShowEvent* event) {
 }
 
 void TTOrchardOptionWindow::SetupWindow() {
-    move(mainWindowRect_.left() + 20, mainWindowRect_.top() + 20);
+    move(kit::dialogPosition(mainWindowRect_));
 }
 
 bool TTOrchardOptionWindow::CheckValues() {
@@ -77,22 +76,20 @@ bool TTOrchardOptionWindow::CheckValues() {
 }
 
 void TTOrchardOptionWindow::Ok() {
-    if (!CheckValues() || places_.SoundOn == nullptr)
+    if (!CheckValues() || options_ == nullptr)
         return;
-    *places_.SoundOn = ui_.CheckBox1->isChecked();
-    *places_.JockerEnabled = ui_.CheckBox3->isChecked();
-    *places_.ShowNext = ui_.CheckBox4->isChecked();
-    *places_.TileSet = ui_.CheckBox2->isChecked() ? 1 : 2;
-    *places_.AlignCount = static_cast<std::uint32_t>(ui_.SpinEdit1->value());
-    *places_.StartLevel = static_cast<std::uint32_t>(ui_.SpinEdit2->value());
+    kit::OrchardSettings& options = *options_;
+    options.sound = ui_.CheckBox1->isChecked();
+    options.jocker = ui_.CheckBox3->isChecked();
+    options.nextPiece = ui_.CheckBox4->isChecked();
+    options.joystick = ui_.CheckBox5->isChecked();
+    options.which = ui_.CheckBox2->isChecked() ? 1 : 2;
+    options.nbAligned = ui_.SpinEdit1->value();
+    options.level = ui_.SpinEdit2->value();
     // With no item chosen the music setting stays as it was.
     if (musicTypes_.checkedId() >= 0)
-        *places_.MusicType = musicTypes_.checkedId();
-    if (mainWindow_ != nullptr) {
-        QEvent reload(
-            static_cast<QEvent::Type>(QEvent::User + TTOrchardMainWindow::kReloadMusicEvent));
-        QCoreApplication::sendEvent(mainWindow_, &reload);
-    }
+        options.music = musicTypes_.checkedId();
+    emit OptionsChanged();
     QDialog::done(Accepted);
 }
 

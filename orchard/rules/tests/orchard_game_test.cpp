@@ -6,17 +6,22 @@
 #include <random>
 #include <string>
 
+#include "kit/testing/scripted_random.h"
 #include "orchard/rules/tests/board_text.h"
 #include "orchard/rules/tests/recording_view.h"
-#include "orchard/rules/tests/scripted_random.h"
 
 namespace orchard {
 namespace {
 
+using kit::testing::ScriptedRandom;
 using testing::RecordingView;
-using testing::ScriptedRandom;
 using testing::WellFromText;
 using testing::WellText;
+
+// Scripts the three kinds (1 to 7) of one dealt column, top to bottom.
+void ScriptColumn(ScriptedRandom& random, int top, int middle, int bottom) {
+    random.Script({top - 1, middle - 1, bottom - 1});
+}
 
 void ExpectScreenShows(const RecordingView& view, const Board& board) {
     for (const auto& [place, code] : view.cells) {
@@ -29,6 +34,9 @@ void ExpectScreenShows(const RecordingView& view, const Board& board) {
 
 class OrchardGameTest : public ::testing::Test {
   protected:
+    // Once the script is used up every draw is 0: cherries, and no jocker block.
+    OrchardGameTest() { random.FallBackTo(0); }
+
     // Starts a fresh game, then replaces its well and puts `falling` at middle
     // row m of column c, as if it had fallen there.
     void StartOn(std::string_view well, Column falling, int c, int m) {
@@ -55,13 +63,13 @@ class OrchardGameTest : public ::testing::Test {
 TEST_F(OrchardGameTest, NewGameDealsNextThenFallingAndArmsTheLevelInterval) {
     options.SoundOn = true;
     options.StartLevel = 1;
-    random.ScriptColumn(1, 2, 3);
-    random.ScriptColumn(4, 5, 6);
+    ScriptColumn(random, 1, 2, 3);
+    ScriptColumn(random, 4, 5, 6);
     game.NewGame(65536 + 500);
 
     EXPECT_EQ(state.NextColumn, (Column{1, 2, 3}));
     EXPECT_EQ(state.FallingColumn, (Column{4, 5, 6}));
-    EXPECT_EQ(random.ranges, std::vector<int>(6, 7));
+    EXPECT_EQ(random.Ranges(), std::vector<int>(6, 7));
     EXPECT_FALSE(state.NoGame);
     EXPECT_EQ(state.DeltaT, 500);
     EXPECT_EQ(state.Level, 1);
@@ -121,8 +129,8 @@ TEST_F(OrchardGameTest, AtMostOneLevelIsGainedPerTick) {
 }
 
 TEST_F(OrchardGameTest, AFreshColumnCanOnlyCycleAndMovesBeforeItCanDrop) {
-    random.ScriptColumn(7, 7, 7);
-    random.ScriptColumn(1, 2, 3);
+    ScriptColumn(random, 7, 7, 7);
+    ScriptColumn(random, 1, 2, 3);
     game.NewGame();
     game.MoveLeft();
     game.MoveRight();
@@ -221,7 +229,7 @@ TEST_F(OrchardGameTest, ACascadeScoresEveryPassWithTheTimerStopped) {
     const auto lastPause = std::find(log.rbegin(), log.rend(), "pause").base();
     ASSERT_LT(stop, lastPause);
     EXPECT_TRUE(std::none_of(stop, lastPause, [](const std::string& entry) {
-        return entry.starts_with("arm");
+        return entry.starts_with("start");
     })) << "the fall timer stays stopped while the cascade runs";
     EXPECT_EQ(view.timer, 450);
 }
@@ -272,7 +280,7 @@ TEST_F(OrchardGameTest, TheLuckyDrawDealsAJockerBlockOrRepeatsTheColumn) {
     const auto landWithDraw = [&](int draw, Column next) {
         StartOn("", {1, 2, 3}, 0, 21);
         state.NextColumn = next;
-        random.ranges.clear();
+        random.ClearRanges();
         random.Script({draw});
         game.FallTick();
     };
@@ -282,11 +290,11 @@ TEST_F(OrchardGameTest, TheLuckyDrawDealsAJockerBlockOrRepeatsTheColumn) {
     EXPECT_EQ(state.NextColumn, JokerColumn);
     EXPECT_EQ(view.next, JokerColumn);
     EXPECT_TRUE(state.JokerPending);
-    EXPECT_EQ(random.ranges, std::vector<int>{50});
+    EXPECT_EQ(random.Ranges(), std::vector<int>{50});
 
     landWithDraw(1, JokerColumn);
     EXPECT_EQ(state.NextColumn, (Column{1, 1, 1})) << "never two jocker blocks in a row";
-    EXPECT_EQ(random.ranges, (std::vector<int>{50, 7, 7, 7}));
+    EXPECT_EQ(random.Ranges(), (std::vector<int>{50, 7, 7, 7}));
 
     options.JockerEnabled = false;
     state.JokerPending = false;
@@ -420,13 +428,7 @@ TEST_F(OrchardGameTest, PauseFastFallAndAbortDriveTheTimer) {
 // intact, only fruits left between landings, the column inside the well, and
 // the screen showing what the well holds.
 TEST(OrchardGameRandomPlayTest, KeepsTheWellSound) {
-    class SeededRandom final : public kit::RandomSource {
-      public:
-        int Random(int range) override {
-            return std::uniform_int_distribution<int>(0, range - 1)(engine);
-        }
-        std::mt19937 engine{7};
-    } deals;
+    kit::ClockRandomSource deals(7);
     RecordingView view;
     OrchardGame game(view, deals);
     const OrchardState& state = game.State();

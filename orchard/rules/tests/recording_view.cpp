@@ -57,9 +57,9 @@ void RecordingView::PlayEffect(Effect effect) {
     log.push_back("effect " + std::to_string(static_cast<int>(effect)));
 }
 
-void RecordingView::ArmFallTimer(int intervalMs) {
+void RecordingView::StartFallTimer(int intervalMs) {
     timer = intervalMs;
-    log.push_back("arm " + std::to_string(intervalMs));
+    log.push_back("start " + std::to_string(intervalMs));
 }
 
 void RecordingView::StopFallTimer() {
@@ -67,7 +67,7 @@ void RecordingView::StopFallTimer() {
     log.push_back("stop");
 }
 
-void RecordingView::PauseSettleStep() {
+void RecordingView::AnimationPause() {
     log.push_back("pause");
 }
 

@@ -24,15 +24,15 @@ class RecordingView final : public OrchardView {
     void DrawNextBlock(const Column& next) override;
     void DrawCounter(Counter counter, unsigned value) override;
     void PlayEffect(Effect effect) override;
-    void ArmFallTimer(int intervalMs) override;
+    void StartFallTimer(int intervalMs) override;
     void StopFallTimer() override;
-    void PauseSettleStep() override;
+    void AnimationPause() override;
 
     // Forgets everything recorded so far.
     void Clear() { *this = RecordingView{}; }
 
     // Entries like "cell 3 22 0", "column", "next", "counter Score 45",
-    // "effect 1", "arm 475", "stop", "pause".
+    // "effect 1", "start 475", "stop", "pause".
     std::vector<std::string> log;
     // What the well looks like on screen, by (column, row): cells drawn one by
     // one and the falling column drawn over them.

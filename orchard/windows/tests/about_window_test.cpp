@@ -11,11 +11,11 @@ namespace {
 class AboutWindowTest : public ::testing::Test {
   protected:
     void Open() {
-        window.Setup(QRect(50, 40, 300, 450));
+        window.SetPlacement(QRect(50, 40, 300, 450));
         window.open();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    QLabel* Picture() { return window.findChild<QLabel*>(QStringLiteral("Image1")); }
+    QLabel* Picture() const { return window.Form().Image1; }
 
     TOrchardAboutWindow window;
 };
@@ -25,7 +25,6 @@ TEST_F(AboutWindowTest, ShowsThePictureAtPlusTwenty) {
     EXPECT_EQ(window.windowTitle(), "About Orchard for Windows 95");
     EXPECT_EQ(window.pos(), QPoint(70, 60));
     EXPECT_EQ(window.size(), QSize(297, 223));
-    ASSERT_NE(Picture(), nullptr);
     EXPECT_EQ(Picture()->pixmap().size(), QSize(300, 225));
 }
 

@@ -19,39 +19,34 @@
 #include "kit/settings/profile.h"
 #include "kit/settings/settings.h"
 #include "kit/testing/form_style_testing.h"
+#include "kit/testing/scripted_random.h"
 #include "orchard/windows/tests/window_harness.h"
 #include "orchard/windows/well_geometry.h"
 
 namespace orchard {
 namespace {
 
+using kit::testing::ScriptedRandom;
 using testing::MessageLog;
 using testing::ModalCloser;
 using testing::OrchardWindows;
-using testing::ScriptedRandom;
 using testing::ShowsTile;
 using testing::Tile;
 
 const QString kOrchardTiles = QStringLiteral(":/orchard/ORCHARD.png");
 const QString kDefaultTiles = QStringLiteral(":/orchard/DEFAULT.png");
 
-QAction* Action(const TTOrchardMainWindow& window, const char* name) {
-    return window.findChild<QAction*>(QString::fromLatin1(name));
-}
-
-QMenu* Menu(const TTOrchardMainWindow& window, const char* name) {
-    return window.findChild<QMenu*>(QString::fromLatin1(name));
-}
-
 // Every menu and item a game locks, with the state they should have.
 void ExpectMenus(const TTOrchardMainWindow& window, bool gameRunning) {
-    EXPECT_EQ(Action(window, "New1")->text(), gameRunning ? "&Abort" : "&New");
-    EXPECT_TRUE(Action(window, "New1")->isEnabled());
-    EXPECT_TRUE(Action(window, "Pause1")->isEnabled());
-    for (const char* menu : {"Game1", "Help1"})
-        EXPECT_EQ(Menu(window, menu)->menuAction()->isEnabled(), !gameRunning) << menu;
-    for (const char* item : {"Best1", "Options", "Exit2", "Index1", "About1"})
-        EXPECT_EQ(Action(window, item)->isEnabled(), !gameRunning) << item;
+    const Ui::TOrchardMainWindow& form = window.Form();
+    EXPECT_EQ(form.New1->text(), gameRunning ? "&Abort" : "&New");
+    EXPECT_TRUE(form.New1->isEnabled());
+    EXPECT_TRUE(form.Pause1->isEnabled());
+    for (const QMenu* menu : {form.Game1, form.Help1})
+        EXPECT_EQ(menu->menuAction()->isEnabled(), !gameRunning)
+            << menu->objectName().toStdString();
+    for (const QAction* item : {form.Best1, form.Options, form.Exit2, form.Index1, form.About1})
+        EXPECT_EQ(item->isEnabled(), !gameRunning) << item->objectName().toStdString();
 }
 
 void ExpectIdleWell(const OrchardWindows& windows, const QString& tileSet) {
@@ -108,7 +103,8 @@ TEST(OrchardMainWindow, TileSetsHoldTenDistinctTiles) {
 }
 
 TEST(OrchardMainWindow, NewGameLocksMenusAndTheirShortcutsDoNothing) {
-    ScriptedRandom random({2});
+    ScriptedRandom random;
+    random.FallBackTo(2);
     OrchardWindows windows(&random);
     MessageLog messages;
     ModalCloser closer;
@@ -156,14 +152,13 @@ TEST(OrchardMainWindow, LockedMenusAreGreyYetReadable) {
     OrchardWindows windows;
     windows.ShowActive();
     QTest::keyClick(&windows.main, Qt::Key_F2);
-    for (const char* menu : {"Game1", "Help1"})
-        kit::testing::ExpectGreyedButReadable(*windows.main.menuBar(),
-                                              Menu(windows.main, menu)->menuAction(),
-                                              Action(windows.main, "Pause1"));
+    for (const QMenu* menu : {windows.main.Form().Game1, windows.main.Form().Help1})
+        kit::testing::ExpectGreyedButReadable(*windows.main.menuBar(), menu->menuAction(),
+                                              windows.main.Form().Pause1);
 }
 
 TEST(OrchardMainWindow, FallingColumnIsDrawnAsItEntersTheWell) {
-    ScriptedRandom random({0, 1, 2, 3, 4, 5});
+    ScriptedRandom random{0, 1, 2, 3, 4, 5};
     OrchardWindows windows(&random);
     windows.ShowActive();
     windows.main.New1Click();
@@ -279,7 +274,7 @@ TEST(OrchardMainWindow, LostGameHandsItsScoreToTheHighScoreWindow) {
 
     for (int i = 0; i < 200 && windows.main.Game().State().NoGame == false; ++i)
         QTest::qWait(5);
-    for (int i = 0; i < 400 && Action(windows.main, "New1")->text() != "&New"; ++i)
+    for (int i = 0; i < 400 && windows.main.Form().New1->text() != "&New"; ++i)
         QTest::qWait(5);
 
     ASSERT_TRUE(messages.Saw(QStringLiteral("Game Over ...")));
@@ -336,11 +331,11 @@ TEST(OrchardMainWindow, SettingsAreReadAtCreationAndWrittenAtExit) {
     {
         OrchardWindows windows;
         windows.ShowActive();
-        EXPECT_EQ(windows.main.TileSet(), 2);
+        EXPECT_EQ(windows.main.Settings().which, 2);
         EXPECT_EQ(windows.main.Game().Options().AlignCount, 5u);
         EXPECT_FALSE(windows.main.Game().Options().SoundOn);
         ExpectIdleWell(windows, kDefaultTiles);
-        windows.main.Game().Options().StartLevel = 7;
+        windows.main.Settings().level = 7;
     }
     const kit::OrchardSettings saved = kit::LoadOrchardSettings();
     EXPECT_EQ(saved.which, 2);
@@ -349,6 +344,29 @@ TEST(OrchardMainWindow, SettingsAreReadAtCreationAndWrittenAtExit) {
     EXPECT_FALSE(saved.sound);
     EXPECT_NE(ReadSettingsFile().find("Orchard_DeltaT=500"), std::string::npos);
     EXPECT_NE(ReadSettingsFile().find("Orchard_Sound=0"), std::string::npos);
+}
+
+TEST(OrchardMainWindow, OkInTheOptionsReachesTheGameThePictureAndTheJoystick) {
+    OrchardWindows windows;
+    windows.ShowActive();
+    kit::testing::WhenModal([&](QWidget*) {
+        const Ui::TOrchardOptionWindow& form = windows.options.Form();
+        EXPECT_EQ(windows.options.pos(), windows.main.frameGeometry().topLeft() + QPoint(20, 20));
+        form.CheckBox2->setChecked(false);
+        form.CheckBox3->setChecked(false);
+        form.CheckBox5->setChecked(true);
+        form.SpinEdit1->setValue(5);
+        form.SpinEdit2->setValue(4);
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+    });
+    QTest::keyClick(&windows.main, Qt::Key_F6);
+    const OrchardOptions& options = windows.main.Game().Options();
+    EXPECT_EQ(options.AlignCount, 5u);
+    EXPECT_EQ(options.StartLevel, 4u);
+    EXPECT_FALSE(options.JockerEnabled);
+    EXPECT_EQ(windows.main.Settings().which, 2);
+    ExpectIdleWell(windows, kDefaultTiles);
+    EXPECT_TRUE(windows.main.Joystick().Active() || windows.main.Joystick().Waiting());
 }
 
 TEST(OrchardMainWindow, ClosingShowsTheAboutWindowUnlessHidden) {

@@ -42,7 +42,7 @@ class UnplayableTrack : public ::testing::Test {
 TEST_F(UnplayableTrack, NewWithTheMusicOnPlaysNothingReplaysNothingAndLogsNothing) {
     kit::testing::StderrCapture stderrText;
     OrchardWindows windows;
-    ASSERT_EQ(windows.main.MusicType(), 0);
+    ASSERT_EQ(windows.main.Settings().music, 0);
     kit::MusicPlayer& player = windows.main.MediaPlayer();
     EXPECT_FALSE(player.isOpen()) << "a track that cannot be played is a failed open";
     QSignalSpy ended(&player, &kit::MusicPlayer::ended);

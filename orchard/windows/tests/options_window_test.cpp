@@ -1,7 +1,5 @@
 #include "orchard/windows/options_window.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -13,53 +11,31 @@ namespace {
 
 using testing::MessageLog;
 
-// Stands in for the main window and counts the reload messages it gets.
-class ReloadCounter : public QWidget {
-  public:
-    int reloads = 0;
-
-  protected:
-    bool event(QEvent* event) override {
-        if (event->type() ==
-            static_cast<QEvent::Type>(QEvent::User + TTOrchardMainWindow::kReloadMusicEvent))
-            ++reloads;
-        return QWidget::event(event);
-    }
-};
-
-struct Options {
-    bool sound = true;
-    bool jocker = false;
-    bool next = true;
-    int music = 0;
-    int tileSet = 1;
-    std::uint32_t aligned = 3;
-    std::uint32_t level = 1;
-
-    OrchardOptionPlaces Places() {
-        return {&sound, &jocker, &next, &music, &tileSet, &aligned, &level};
-    }
-};
-
 class OptionWindowTest : public ::testing::Test {
   protected:
+    OptionWindowTest() {
+        options.jocker = false;
+        options.music = 0;
+        QObject::connect(&window, &TTOrchardOptionWindow::OptionsChanged, [this] { ++changes; });
+    }
     void Open() {
-        window.Setup(QRect(100, 80, 300, 450), &mainWindow, options.Places());
+        window.SetPlacement(QRect(100, 80, 300, 450));
+        window.BindOptions(options);
         window.open();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    Ui::TOrchardOptionWindow& Form() { return window.Form(); }
+    const Ui::TOrchardOptionWindow& Form() const { return window.Form(); }
 
     MessageLog messages;
-    ReloadCounter mainWindow;
-    Options options;
+    kit::OrchardSettings options;
+    int changes = 0;
     TTOrchardOptionWindow window;
 };
 
 TEST_F(OptionWindowTest, ShowsTheOptionsAtPlusTwenty) {
-    options.tileSet = 2;
+    options.which = 2;
     options.music = 2;
-    options.aligned = 9;  // accepted from the settings file, shown as it is
+    options.nbAligned = 9;  // accepted from the settings file, shown as it is
     Open();
     EXPECT_EQ(window.pos(), QPoint(120, 100));
     EXPECT_EQ(window.size(), QSize(292, 228));
@@ -74,19 +50,14 @@ TEST_F(OptionWindowTest, ShowsTheOptionsAtPlusTwenty) {
     EXPECT_FALSE(Form().CheckBox5->isChecked());
 }
 
-TEST_F(OptionWindowTest, OkWithoutChangesKeepsEverythingAndReloadsTheMusic) {
+TEST_F(OptionWindowTest, OkWithoutChangesKeepsEverythingAndSaysTheOptionsChanged) {
+    const kit::OrchardSettings before = options;
     Open();
     QTest::mouseClick(Form().Button1, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(mainWindow.reloads, 1);
-    EXPECT_TRUE(options.sound);
-    EXPECT_FALSE(options.jocker);
-    EXPECT_TRUE(options.next);
-    EXPECT_EQ(options.music, 0);
-    EXPECT_EQ(options.tileSet, 1);
-    EXPECT_EQ(options.aligned, 3u);
-    EXPECT_EQ(options.level, 1u);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(options, before);
 }
 
 TEST_F(OptionWindowTest, OkCopiesEveryControlBack) {
@@ -100,11 +71,11 @@ TEST_F(OptionWindowTest, OkCopiesEveryControlBack) {
     Form().RadioGroup1Item3->setChecked(true);
     QTest::mouseClick(Form().Button1, Qt::LeftButton);
     EXPECT_FALSE(options.sound);
-    EXPECT_EQ(options.tileSet, 2);
+    EXPECT_EQ(options.which, 2);
     EXPECT_TRUE(options.jocker);
-    EXPECT_FALSE(options.next);
-    EXPECT_EQ(options.aligned, 6u);
-    EXPECT_EQ(options.level, 0u);
+    EXPECT_FALSE(options.nextPiece);
+    EXPECT_EQ(options.nbAligned, 6);
+    EXPECT_EQ(options.level, 0);
     EXPECT_EQ(options.music, 3);
     EXPECT_TRUE(messages.Requests().empty());
 }
@@ -117,8 +88,8 @@ TEST_F(OptionWindowTest, CancelCopiesNothing) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Rejected);
     EXPECT_TRUE(options.sound);
-    EXPECT_EQ(options.level, 1u);
-    EXPECT_EQ(mainWindow.reloads, 0);
+    EXPECT_EQ(options.level, 1);
+    EXPECT_EQ(changes, 0);
 }
 
 TEST_F(OptionWindowTest, BadValuesKeepTheWindowOpenWhicheverWayItCloses) {
@@ -135,9 +106,9 @@ TEST_F(OptionWindowTest, BadValuesKeepTheWindowOpenWhicheverWayItCloses) {
         EXPECT_EQ(messages.Requests().back().text, "Bad values !!!");
         EXPECT_EQ(messages.Requests().back().caption, "Error !");
         EXPECT_EQ(messages.Requests().back().icon, kit::MessageIcon::None);
-        EXPECT_EQ(options.aligned, 3u);
-        EXPECT_EQ(options.level, 1u);
-        EXPECT_EQ(mainWindow.reloads, 0);
+        EXPECT_EQ(options.nbAligned, 3);
+        EXPECT_EQ(options.level, 1);
+        EXPECT_EQ(changes, 0);
 
         Form().SpinEdit1->setValue(3);
         Form().SpinEdit2->setValue(1);
@@ -150,7 +121,7 @@ TEST_F(OptionWindowTest, JoystickBoxKeepsItsStateBetweenShowings) {
     Open();
     Form().CheckBox5->setChecked(true);
     QTest::mouseClick(Form().Button1, Qt::LeftButton);
-    EXPECT_TRUE(window.JoystickEnabled());
+    EXPECT_TRUE(options.joystick);
     Open();
     EXPECT_TRUE(Form().CheckBox5->isChecked());
 }

@@ -9,8 +9,8 @@
 namespace orchard::testing {
 
 OrchardWindows::OrchardWindows(kit::RandomSource* random)
-    : main(nullptr, random), best(&main), options(&main), about(&main) {
-    main.AttachWindows(best, options, about);
+    : main(random), best(&main), options(&main), about(&main) {
+    main.SetWindows({&best, &options, &about});
     main.SetSettlePause(0);
 }
 
@@ -23,7 +23,7 @@ void OrchardWindows::ShowActive() {
 }
 
 QWidget& OrchardWindows::ClientArea() const {
-    return *main.findChild<QWidget*>(QStringLiteral("ClientArea"));
+    return *main.Form().ClientArea;
 }
 
 QPoint OrchardWindows::Frame(const char* name) const {

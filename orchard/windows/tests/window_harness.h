@@ -1,15 +1,9 @@
 #pragma once
 
 #include <QImage>
-#include <QObject>
 #include <QPoint>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
-
-#include <functional>
-#include <memory>
-#include <vector>
 
 #include "kit/highscores/orchard_best_window.h"
 #include "kit/random/random_source.h"
@@ -19,17 +13,6 @@
 #include "orchard/windows/options_window.h"
 
 namespace orchard::testing {
-
-// Deals the kinds given, one after the other, and then starts again.
-class ScriptedRandom final : public kit::RandomSource {
-  public:
-    explicit ScriptedRandom(std::vector<int> draws = {0}) : draws_(std::move(draws)) {}
-    int Random(int range) override { return draws_[next_++ % draws_.size()] % range; }
-
-  private:
-    std::vector<int> draws_;
-    std::size_t next_ = 0;
-};
 
 using kit::testing::MessageLog;
 using kit::testing::ModalCloser;
