@@ -30,7 +30,7 @@ QPoint framePosition(const QWidget* frame) {
 }  // namespace
 
 TTOrchardMainWindow::TTOrchardMainWindow(kit::RandomSource* random, QWidget* parent)
-    : QMainWindow(parent), MediaPlayer1(kit::MusicTitle::Orchard), Joystick1(this) {
+    : QMainWindow(parent), MediaPlayer1(kit::Program::Orchard), Joystick1(this) {
     ui_.setupUi(this);
     kit::useFormStyle(*this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
