@@ -112,7 +112,7 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
     ApplyJoystick();
     OpenTrack();
     ModeChanged(briko::GameMode::Idle);
-    Repaint();
+    RepaintAll();
 
     // Centred on the screen, at the size the form gives it.
     adjustSize();
@@ -183,7 +183,7 @@ void TBrikoMainWindow::OptionsApplied() {
         OpenTrack();
     }
     // A new block design shows at once.
-    Repaint();
+    RepaintAll();
 }
 
 // Commands -------------------------------------------------------------------
@@ -411,7 +411,7 @@ void TBrikoMainWindow::DrawIdleNextBox() {
     Touch(box);
 }
 
-void TBrikoMainWindow::Repaint() {
+void TBrikoMainWindow::RepaintAll() {
     const briko::Board& board = game_.GetBoard();
     for (int column = briko::kWellLeft; column <= briko::kWellRight; ++column)
         for (int row = 0; row < briko::kWellRows; ++row) {
@@ -451,8 +451,8 @@ void TBrikoMainWindow::AnimationPause() {
 
 // The view: everything else ------------------------------------------------------
 
-void TBrikoMainWindow::Beep(briko::Sound sound) {
-    kit::beep(sound == briko::Sound::Information ? kit::BeepSound::Asterisk
+void TBrikoMainWindow::PlayEffect(briko::Effect effect) {
+    kit::beep(effect == briko::Effect::Information ? kit::BeepSound::Asterisk
                                                  : kit::BeepSound::Default);
 }
 
@@ -464,11 +464,11 @@ void TBrikoMainWindow::StopMusic() {
     MediaPlayer1.stopMusic(musicType_);
 }
 
-void TBrikoMainWindow::StartTimer(int intervalMs) {
+void TBrikoMainWindow::StartFallTimer(int intervalMs) {
     timer_.start(std::max(intervalMs, kShortestTimerPeriodMs));
 }
 
-void TBrikoMainWindow::StopTimer() {
+void TBrikoMainWindow::StopFallTimer() {
     timer_.stop();
 }
 

@@ -91,13 +91,13 @@ class TBrikoMainWindow : public QMainWindow, private briko::BrikoView {
     void ErasePiece(int x, int y, briko::ShapeMask mask) override;
     void DrawCounter(briko::Counter counter, int value) override;
     void DrawNextPiece(int piece, briko::ShapeMask mask) override;
-    void Repaint() override;
+    void RepaintAll() override;
     void AnimationPause() override;
-    void Beep(briko::Sound sound) override;
+    void PlayEffect(briko::Effect effect) override;
     void StartMusic() override;
     void StopMusic() override;
-    void StartTimer(int intervalMs) override;
-    void StopTimer() override;
+    void StartFallTimer(int intervalMs) override;
+    void StopFallTimer() override;
     void ModeChanged(briko::GameMode mode) override;
     void ShowGameOver() override;
     bool ConfirmAbort() override;

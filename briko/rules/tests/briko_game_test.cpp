@@ -15,8 +15,8 @@
 namespace briko {
 namespace {
 
-using testing::FakeView;
 using testing::MemoryStatsStore;
+using testing::RecordingView;
 using testing::RowsOf;
 using testing::ScriptedRandom;
 using Events = std::vector<std::string>;
@@ -79,7 +79,7 @@ class BrikoGameTest : public ::testing::Test {
         }
     }
 
-    FakeView view;
+    RecordingView view;
     ScriptedRandom random;
     MemoryStatsStore stats;
     BrikoGame game{view, random, stats};
