@@ -4,15 +4,11 @@
 
 namespace briko::testing {
 
-namespace {
-
 std::string Hex(ShapeMask mask) {
     char text[16];
     std::snprintf(text, sizeof text, "%07X", mask);
     return text;
 }
-
-}  // namespace
 
 void RecordingView::DrawPiece(int x, int y, ShapeMask mask, int piece) {
     Record("draw " + std::to_string(piece) + " " + Hex(mask) + " at " + std::to_string(x) + "," +

@@ -9,6 +9,9 @@
 
 namespace briko::testing {
 
+// A mask as the recorded lines write it: seven hex digits.
+std::string Hex(ShapeMask mask);
+
 // Records every call of the game as one short line, so tests can check what
 // happened and in which order, and answers the game's questions as told.
 class RecordingView : public BrikoView {
