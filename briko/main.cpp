@@ -1,5 +1,4 @@
-// BRIKO: the program creates its windows once, the main window first, and
-// runs until the main window closes.
+// Briko: the pentomino game with its demonstration player.
 #include "briko/windows/about_window.h"
 #include "briko/windows/controls_window.h"
 #include "briko/windows/main_window.h"
@@ -10,17 +9,17 @@
 #include "kit/desktop/start_check.h"
 #include "kit/highscores/briko_best_window.h"
 
-// The audio session also sends the windows' beeps to the mixer.
 int main(int argc, char** argv) {
     kit::Application app(argc, argv, QStringLiteral("Brikoline for Windows 95"));
     kit::enterPlayerFolder();
     kit::AudioSession audio;
 
-    TBrikoMainWindow mainWindow;
-    TBRIKOOptionsWindow optionsWindow;
-    kit::TBRIKOBestWindow bestWindow;
-    TBRIKOAboutBoxWindow aboutWindow;
-    TBRIKOControls controlsWindow;
+    // The windows, created once in the program's order; they live until the main window closes.
+    briko::TBrikoMainWindow mainWindow;
+    briko::TBRIKOOptionsWindow optionsWindow(&mainWindow);
+    kit::TBRIKOBestWindow bestWindow(&mainWindow);
+    briko::TBRIKOAboutBoxWindow aboutWindow(&mainWindow);
+    briko::TBRIKOControls controlsWindow(&mainWindow);
     mainWindow.SetWindows({&optionsWindow, &bestWindow, &aboutWindow, &controlsWindow});
 
     mainWindow.show();

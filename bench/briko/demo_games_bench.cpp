@@ -19,13 +19,13 @@ class NullView : public briko::BrikoView {
     void ErasePiece(int, int, briko::ShapeMask) override {}
     void DrawCounter(briko::Counter, int) override {}
     void DrawNextPiece(int, briko::ShapeMask) override {}
-    void Repaint() override {}
+    void RepaintAll() override {}
     void AnimationPause() override {}
-    void Beep(briko::Sound) override {}
+    void PlayEffect(briko::Effect) override {}
     void StartMusic() override {}
     void StopMusic() override {}
-    void StartTimer(int) override {}
-    void StopTimer() override {}
+    void StartFallTimer(int) override {}
+    void StopFallTimer() override {}
     void ModeChanged(briko::GameMode) override {}
     void ShowGameOver() override {}
     bool ConfirmAbort() override { return false; }

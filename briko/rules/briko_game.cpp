@@ -31,9 +31,9 @@ bool BrikoGame::PlayerMayMove() const {
     return !noGame_ && !demoRunning_ && playerGame_;
 }
 
-void BrikoGame::Beep(Sound sound) {
+void BrikoGame::PlayEffect(Effect effect) {
     if (options_.SoundOn) {
-        view_.Beep(sound);
+        view_.PlayEffect(effect);
     }
 }
 
@@ -51,7 +51,7 @@ void BrikoGame::New() {
         }
         return;
     }
-    Beep(Sound::Information);
+    PlayEffect(Effect::Information);
     view_.StartMusic();
     paused_ = false;
     noGame_ = false;
@@ -72,12 +72,12 @@ void BrikoGame::New() {
     score_ = 0;
     ClearBoard(board_, kEmpty);
     AddStartingRows(board_, options_.StartRows, random_);
-    view_.Repaint();
+    view_.RepaintAll();
     view_.ModeChanged(GameMode::Playing);
 
     baseInterval_ = view_.ReadBaseInterval();
     speedReduction_ = StartSpeedReduction(baseInterval_, options_.StartLevel);
-    view_.StartTimer(NormalInterval());
+    view_.StartFallTimer(NormalInterval());
 }
 
 void BrikoGame::AskAbort() {
@@ -85,7 +85,7 @@ void BrikoGame::AskAbort() {
         TogglePause();
     }
     if (view_.ConfirmAbort()) {
-        view_.StopTimer();
+        view_.StopFallTimer();
         view_.StopMusic();
         paused_ = false;
         noGame_ = true;
@@ -96,7 +96,7 @@ void BrikoGame::AskAbort() {
         ResetPieces();
         ClearBoard(board_, kWall);
         view_.ModeChanged(GameMode::Idle);
-        view_.Repaint();
+        view_.RepaintAll();
     }
     if (paused_) {
         TogglePause();
@@ -108,9 +108,9 @@ void BrikoGame::TogglePause() {
         return;
     }
     if (paused_) {
-        view_.StartTimer(NormalInterval());
+        view_.StartFallTimer(NormalInterval());
     } else {
-        view_.StopTimer();
+        view_.StopFallTimer();
     }
     paused_ = !paused_;
 }
@@ -149,7 +149,7 @@ void BrikoGame::GravityStep() {
         ++pieceY_;
         return;
     }
-    view_.StopTimer();
+    view_.StopFallTimer();
     view_.DrawPiece(pieceX_, pieceY_, pieceMask_, pieceNumber_);
     LandPiece(false, removedRows_);
 }
@@ -158,7 +158,7 @@ void BrikoGame::HardDrop() {
     if (!PlayerMayMove() || pieceY_ < kHardDropTopRow) {
         return;
     }
-    view_.StopTimer();
+    view_.StopFallTimer();
     const int startY = pieceY_;
     while (ShapeFits(board_, pieceX_, pieceY_ + 1, pieceMask_)) {
         ++pieceY_;
@@ -182,7 +182,7 @@ void BrikoGame::LandPiece(bool hardDrop, int rowsBefore) {
         view_.DrawCounter(Counter::Pieces, pieceCount_);
         // Four rows at once make no beep, except by a hard drop.
         if (rows != 4 || hardDrop) {
-            Beep(Sound::Default);
+            PlayEffect(Effect::Default);
         }
     }
     if (hardDrop) {
@@ -194,9 +194,9 @@ void BrikoGame::LandPiece(bool hardDrop, int rowsBefore) {
         }
         noGame_ = IsToppedOut(board_);
     }
-    view_.Repaint();
+    view_.RepaintAll();
     speedReduction_ = SpeedReductionAfter(speedReduction_, baseInterval_, rowsBefore, removedRows_);
-    view_.StartTimer(NormalInterval());
+    view_.StartFallTimer(NormalInterval());
 }
 
 void BrikoGame::SpawnNextPiece() {
@@ -213,7 +213,7 @@ void BrikoGame::SpawnNextPiece() {
 }
 
 void BrikoGame::GameOver() {
-    view_.StopTimer();
+    view_.StopFallTimer();
     view_.ShowGameOver();
     view_.StopMusic();
     ClearBoard(board_, kWall);
@@ -228,7 +228,7 @@ void BrikoGame::GameOver() {
     view_.ModeChanged(GameMode::Idle);
     view_.ShowBest(score_);
     score_ = 0;
-    view_.Repaint();
+    view_.RepaintAll();
 }
 
 void BrikoGame::TryMove(int dx) {
@@ -271,13 +271,13 @@ void BrikoGame::Mirror() {
 
 void BrikoGame::SoftDropStart() {
     if (PlayerMayMove()) {
-        view_.StartTimer(kSoftDropInterval);
+        view_.StartFallTimer(kSoftDropInterval);
     }
 }
 
 void BrikoGame::SoftDropEnd() {
     if (PlayerMayMove()) {
-        view_.StartTimer(NormalInterval());
+        view_.StartFallTimer(NormalInterval());
     }
 }
 
@@ -308,12 +308,12 @@ void BrikoGame::Demo() {
     pieceCount_ = 0;
     score_ = 0;
     if (demoRunning_) {
-        view_.StopTimer();
+        view_.StopFallTimer();
         noGame_ = true;
         demoRunning_ = false;
         ClearBoard(board_, kWall);
         view_.ModeChanged(GameMode::Idle);
-        view_.Repaint();
+        view_.RepaintAll();
         return;
     }
     demoRunning_ = true;
@@ -324,8 +324,8 @@ void BrikoGame::Demo() {
     nextRotation_ = 0;
     nextMask_ = briko::PieceMask(nextPiece_, 0);
     view_.ModeChanged(GameMode::Demonstration);
-    view_.Repaint();
-    view_.StartTimer(kDemoInterval);
+    view_.RepaintAll();
+    view_.StartFallTimer(kDemoInterval);
 }
 
 void BrikoGame::DemoPlacement() {
@@ -393,21 +393,21 @@ void BrikoGame::DemoPlacement() {
         view_.DrawCounter(Counter::Pieces, pieceCount_);
         view_.DrawCounter(Counter::Score, score_);
         if (rows != 4) {
-            Beep(Sound::Default);
+            PlayEffect(Effect::Default);
         }
     }
-    view_.Repaint();
+    view_.RepaintAll();
     noGame_ = IsToppedOut(board_);
 }
 
 void BrikoGame::EndDemoGame() {
-    view_.StopTimer();
+    view_.StopFallTimer();
     RecordDemoResult(stats_, removedRows_);
     if (options_.DemoLoop) {
         noGame_ = false;
         demoRunning_ = true;
         ClearBoard(board_, kEmpty);
-        view_.StartTimer(kDemoInterval);
+        view_.StartFallTimer(kDemoInterval);
     } else {
         demoRunning_ = false;
         noGame_ = true;
@@ -417,7 +417,7 @@ void BrikoGame::EndDemoGame() {
     removedRows_ = 0;
     pieceCount_ = 0;
     score_ = 0;
-    view_.Repaint();
+    view_.RepaintAll();
 }
 
 void BrikoGame::Stats() {
@@ -425,7 +425,7 @@ void BrikoGame::Stats() {
         return;
     }
     if (const std::optional<DemoStatsRecord> record = LoadDemoStats(stats_)) {
-        Beep(Sound::Default);
+        PlayEffect(Effect::Default);
         view_.ShowStatistics(DemoStatsText(*record));
     } else {
         view_.ShowNoStatistics();

@@ -87,7 +87,7 @@ class BrikoGame {
     void TryReshape(int piece, int rotation);
     void DemoPlacement();
     void EndDemoGame();
-    void Beep(Sound sound);
+    void PlayEffect(Effect effect);
 
     BrikoView& view_;
     kit::RandomSource& random_;

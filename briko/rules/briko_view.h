@@ -7,7 +7,8 @@
 namespace briko {
 
 enum class Counter { Score, Rows, Pieces };
-enum class Sound { Default, Information };
+// The game's sounds: the platform's two beeps, the default one and the information one.
+enum class Effect { Default, Information };
 // Which commands the menu offers: Idle (New, Demo, Options, Stats), Playing
 // (New reads "&Abort"; Game, Help and Demo disabled), Demonstration (Demo reads
 // "&Stop"; New, Pause, Game and Help disabled).
@@ -31,18 +32,18 @@ class BrikoView {
     virtual void DrawNextPiece(int piece, ShapeMask mask) = 0;
     // Redraws the whole well from the game's board, the three counters and the
     // next-piece box (the program icon while the game's NoGame() is true).
-    virtual void Repaint() = 0;
+    virtual void RepaintAll() = 0;
     // One pause of the demonstration's animation; its length grows with the
     // DemoSpeed option, and 0 means none.
     virtual void AnimationPause() = 0;
-    // Only called when the SoundOn option is set.
-    virtual void Beep(Sound sound) = 0;
+    // A sound of the game; only called when the SoundOn option is set.
+    virtual void PlayEffect(Effect effect) = 0;
     // Rewind and play, or stop, the music track (nothing when music is off).
     virtual void StartMusic() = 0;
     virtual void StopMusic() = 0;
     // Arms the fall timer with an interval in ms (0 is the shortest period), or stops it.
-    virtual void StartTimer(int intervalMs) = 0;
-    virtual void StopTimer() = 0;
+    virtual void StartFallTimer(int intervalMs) = 0;
+    virtual void StopFallTimer() = 0;
     virtual void ModeChanged(GameMode mode) = 0;
     // The "Game Over ..." box; returns when the player has closed it.
     virtual void ShowGameOver() = 0;

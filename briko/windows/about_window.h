@@ -1,12 +1,9 @@
 #pragma once
 
-#include <memory>
-
+#include "briko/ui_about_window.h"
 #include "briko/windows/picture_window.h"
 
-namespace Ui {
-class BRIKOAboutBoxWindow;
-}
+namespace briko {
 
 // The picture BRIKO shows as it closes while no game runs.
 class TBRIKOAboutBoxWindow : public TPictureWindow {
@@ -14,8 +11,11 @@ class TBRIKOAboutBoxWindow : public TPictureWindow {
 
   public:
     explicit TBRIKOAboutBoxWindow(QWidget* parent = nullptr);
-    ~TBRIKOAboutBoxWindow() override;
+
+    const Ui::BRIKOAboutBoxWindow& Form() const { return ui_; }
 
   private:
-    std::unique_ptr<Ui::BRIKOAboutBoxWindow> ui_;
+    Ui::BRIKOAboutBoxWindow ui_;
 };
+
+}  // namespace briko

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <memory>
-
+#include "briko/ui_controls_window.h"
 #include "briko/windows/picture_window.h"
 
-namespace Ui {
-class BRIKOControls;
-}
+namespace briko {
 
 // The picture of BRIKO's keys and joystick moves; it stands in for a help file.
 class TBRIKOControls : public TPictureWindow {
@@ -14,8 +11,11 @@ class TBRIKOControls : public TPictureWindow {
 
   public:
     explicit TBRIKOControls(QWidget* parent = nullptr);
-    ~TBRIKOControls() override;
+
+    const Ui::BRIKOControls& Form() const { return ui_; }
 
   private:
-    std::unique_ptr<Ui::BRIKOControls> ui_;
+    Ui::BRIKOControls ui_;
 };
+
+}  // namespace briko

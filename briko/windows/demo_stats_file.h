@@ -5,9 +5,11 @@
 #include "briko/rules/demo_stats.h"
 #include "kit/settings/profile.h"
 
+namespace briko {
+
 // The demonstration statistics' one key in the shared settings file, which the
 // game reads and rewrites after each demonstration game.
-class DemoStatsFile : public briko::DemoStatsStore {
+class DemoStatsFile : public DemoStatsStore {
   public:
     explicit DemoStatsFile(kit::ProfileFile file = kit::ProfileFile()) : file_(std::move(file)) {}
 
@@ -17,3 +19,5 @@ class DemoStatsFile : public briko::DemoStatsStore {
   private:
     kit::ProfileFile file_;
 };
+
+}  // namespace briko

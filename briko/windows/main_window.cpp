@@ -1,18 +1,17 @@
 #include "briko/windows/main_window.h"
 
 #include "briko/rules/demo_stats_text.h"
-#include "briko/ui_main_window.h"
 #include "briko/windows/about_window.h"
 #include "briko/windows/controls_window.h"
 #include "briko/windows/options_window.h"
 #include "kit/audio/beeper.h"
 #include "kit/desktop/form_style.h"
+#include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/best_window.h"
 #include "kit/highscores/briko_best_window.h"
 #include "kit/settings/cdrom_warning.h"
-#include "kit/settings/settings.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -24,6 +23,8 @@
 #include <algorithm>
 #include <chrono>
 #include <thread>
+
+namespace briko {
 
 namespace {
 
@@ -39,23 +40,15 @@ constexpr int kMaxDemoSpeed = 20;
 constexpr int kMaxMusicType = 3;
 constexpr int kMaxBlockDesign = 4;
 
-void setMenuEnabled(QMenu* menu, bool enabled) {
-    menu->menuAction()->setEnabled(enabled);
-    // The items' shortcuts must not reach past a disabled menu.
-    for (QAction* action : menu->actions())
-        action->setEnabled(enabled);
-}
-
 }  // namespace
 
 TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
     : QMainWindow(parent),
-      ui_(std::make_unique<Ui::BRIKOMainWindow>()),
       ownRandom_(random ? nullptr : std::make_unique<kit::ClockRandomSource>()),
       random_(random ? *random : *ownRandom_),
       game_(*this, random_, stats_),
       MediaPlayer1(kit::MusicTitle::Briko) {
-    ui_->setupUi(this);
+    ui_.setupUi(this);
     kit::useFormStyle(*this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -65,7 +58,7 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
 
     // The separators keep their form names.
     int separator = 0;
-    for (QMenu* menu : {ui_->Game1, ui_->Help1})
+    for (QMenu* menu : {ui_.Game1, ui_.Help1})
         for (QAction* action : menu->actions())
             if (action->isSeparator())
                 action->setObjectName(QStringLiteral("N%1").arg(++separator));
@@ -76,23 +69,23 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
     icon_.addFile(QStringLiteral(":/briko/icon_64.png"));
     setWindowIcon(icon_);
 
-    surface_ = QPixmap(ui_->centralwidget->size());
+    surface_ = QPixmap(ui_.centralwidget->size());
     surface_.fill(kSilver);
-    ui_->centralwidget->installEventFilter(this);
-    ui_->Bevel2->setCursor(Qt::BlankCursor);
+    ui_.centralwidget->installEventFilter(this);
+    ui_.Bevel2->setCursor(Qt::BlankCursor);
 
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { game_.Tick(); });
 
-    connect(ui_->New1, &QAction::triggered, this, &TBrikoMainWindow::New1Click);
-    connect(ui_->Pause1, &QAction::triggered, this, &TBrikoMainWindow::Pause1Click);
-    connect(ui_->Demo1, &QAction::triggered, this, &TBrikoMainWindow::Go1Click);
-    connect(ui_->Best1, &QAction::triggered, this, &TBrikoMainWindow::Best);
-    connect(ui_->Options, &QAction::triggered, this, &TBrikoMainWindow::OptionsClick);
-    connect(ui_->Stats1, &QAction::triggered, this, &TBrikoMainWindow::Stats1Click);
-    connect(ui_->Exit2, &QAction::triggered, this, &TBrikoMainWindow::Exit2Click);
-    connect(ui_->Controls1, &QAction::triggered, this, &TBrikoMainWindow::Controls1Click);
-    connect(ui_->About1, &QAction::triggered, this, &TBrikoMainWindow::About1Click);
+    connect(ui_.New1, &QAction::triggered, this, &TBrikoMainWindow::New1Click);
+    connect(ui_.Pause1, &QAction::triggered, this, &TBrikoMainWindow::Pause1Click);
+    connect(ui_.Demo1, &QAction::triggered, this, &TBrikoMainWindow::Go1Click);
+    connect(ui_.Best1, &QAction::triggered, this, &TBrikoMainWindow::Best);
+    connect(ui_.Options, &QAction::triggered, this, &TBrikoMainWindow::OptionsClick);
+    connect(ui_.Stats1, &QAction::triggered, this, &TBrikoMainWindow::Stats1Click);
+    connect(ui_.Exit2, &QAction::triggered, this, &TBrikoMainWindow::Exit2Click);
+    connect(ui_.Controls1, &QAction::triggered, this, &TBrikoMainWindow::Controls1Click);
+    connect(ui_.About1, &QAction::triggered, this, &TBrikoMainWindow::About1Click);
     connect(&MediaPlayer1, &kit::MusicPlayer::ended, this, &TBrikoMainWindow::RepeatPlaying);
 
     Joystick1.SetEnabled(true);
@@ -109,10 +102,8 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
     });
 
     LoadSettings();
-    ApplyJoystick();
-    OpenTrack();
-    ModeChanged(briko::GameMode::Idle);
-    Repaint();
+    ApplyOptions();
+    ModeChanged(GameMode::Idle);
 
     // Centred on the screen, at the size the form gives it.
     adjustSize();
@@ -130,33 +121,26 @@ TBrikoMainWindow::~TBrikoMainWindow() {
     SaveSettings();
 }
 
+void TBrikoMainWindow::SetWindows(const Windows& windows) {
+    windows_ = windows;
+    if (windows_.options)
+        connect(windows_.options, &TBRIKOOptionsWindow::OptionsChanged, this,
+                &TBrikoMainWindow::ApplyOptions, Qt::UniqueConnection);
+}
+
 // Settings -----------------------------------------------------------------
 
 void TBrikoMainWindow::LoadSettings() {
-    const kit::BrikoSettings settings = kit::LoadBrikoSettings();
-    briko::BrikoOptions& options = game_.Options();
-    options.StartLevel = std::clamp(settings.start, 0, kMaxStartLevel);
-    options.StartRows = std::clamp(settings.rows, 0, kMaxStartRows);
-    options.DemoSpeed = std::clamp(settings.demoSpeed, 0, kMaxDemoSpeed);
-    options.SoundOn = settings.sound;
-    options.DemoLoop = settings.demoLoop;
-    musicType_ = std::clamp(settings.music, 0, kMaxMusicType);
-    blockDesign_ = std::clamp(settings.which, 0, kMaxBlockDesign);
-    joystickOn_ = settings.joyEnabled;
+    settings_ = kit::LoadBrikoSettings();
+    settings_.start = std::clamp(settings_.start, 0, kMaxStartLevel);
+    settings_.rows = std::clamp(settings_.rows, 0, kMaxStartRows);
+    settings_.demoSpeed = std::clamp(settings_.demoSpeed, 0, kMaxDemoSpeed);
+    settings_.music = std::clamp(settings_.music, 0, kMaxMusicType);
+    settings_.which = std::clamp(settings_.which, 0, kMaxBlockDesign);
 }
 
 void TBrikoMainWindow::SaveSettings() const {
-    const briko::BrikoOptions& options = game_.Options();
-    kit::BrikoSettings settings;
-    settings.start = options.StartLevel;
-    settings.rows = options.StartRows;
-    settings.demoSpeed = options.DemoSpeed;
-    settings.sound = options.SoundOn;
-    settings.demoLoop = options.DemoLoop;
-    settings.music = musicType_;
-    settings.which = blockDesign_;
-    settings.joyEnabled = joystickOn_;
-    kit::SaveSettings(settings);
+    kit::SaveSettings(settings_);
 }
 
 int TBrikoMainWindow::ReadBaseInterval() {
@@ -164,26 +148,32 @@ int TBrikoMainWindow::ReadBaseInterval() {
 }
 
 void TBrikoMainWindow::ApplyJoystick() {
-    if (joystickOn_)
+    if (settings_.joyEnabled)
         Joystick1.Activate();
     else
         Joystick1.Deactivate();
 }
 
 void TBrikoMainWindow::OpenTrack() {
-    if (musicType_ != kit::kMusicOff)
-        MediaPlayer1.openTrack(musicType_);
+    if (settings_.music != kit::kMusicOff)
+        MediaPlayer1.openTrack(settings_.music);
 }
 
-void TBrikoMainWindow::OptionsApplied() {
+void TBrikoMainWindow::ApplyOptions() {
+    BrikoOptions& options = game_.Options();
+    options.StartLevel = settings_.start;
+    options.StartRows = settings_.rows;
+    options.DemoSpeed = settings_.demoSpeed;
+    options.SoundOn = settings_.sound;
+    options.DemoLoop = settings_.demoLoop;
     ApplyJoystick();
-    if (musicType_ != kit::kMusicOff) {
+    if (settings_.music != kit::kMusicOff) {
         if (!MediaPlayer1.isPlaying())
             MediaPlayer1.close();
         OpenTrack();
     }
     // A new block design shows at once.
-    Repaint();
+    RepaintAll();
 }
 
 // Commands -------------------------------------------------------------------
@@ -217,10 +207,8 @@ void TBrikoMainWindow::ShowBestWith(int score) {
 void TBrikoMainWindow::OptionsClick() {
     if (!game_.NoGame() || !windows_.options)
         return;
-    briko::BrikoOptions& options = game_.Options();
-    windows_.options->BindOptions(frameGeometry(), this, &options.DemoSpeed, &options.StartRows,
-                                  &options.StartLevel, &musicType_, &blockDesign_,
-                                  &options.DemoLoop, &options.SoundOn, &joystickOn_);
+    windows_.options->SetPlacement(frameGeometry());
+    windows_.options->BindOptions(settings_);
     windows_.options->exec();
 }
 
@@ -246,23 +234,15 @@ void TBrikoMainWindow::About1Click() {
 }
 
 void TBrikoMainWindow::RepeatPlaying() {
-    MediaPlayer1.replayIfRunning(musicType_, !game_.NoGame() && game_.PlayerGameOn(),
+    MediaPlayer1.replayIfRunning(settings_.music, !game_.NoGame() && game_.PlayerGameOn(),
                                  game_.Paused());
 }
 
 // Events ---------------------------------------------------------------------
 
-bool TBrikoMainWindow::event(QEvent* event) {
-    if (event->type() == kOptionsAppliedEvent) {
-        OptionsApplied();
-        return true;
-    }
-    return QMainWindow::event(event);
-}
-
 bool TBrikoMainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->centralwidget && event->type() == QEvent::Paint) {
-        QPainter painter(ui_->centralwidget);
+    if (watched == ui_.centralwidget && event->type() == QEvent::Paint) {
+        QPainter painter(ui_.centralwidget);
         painter.drawPixmap(0, 0, surface_);
         return false;
     }
@@ -329,9 +309,9 @@ void TBrikoMainWindow::closeEvent(QCloseEvent* event) {
 // The view: drawing --------------------------------------------------------------
 
 QRect TBrikoMainWindow::CellRect(int column, int row) const {
-    const QRect well = ui_->Bevel2->geometry();
-    return QRect(well.left() + 1 + kCell * (column - briko::kWellLeft),
-                 well.top() + 1 + kCell * row, kCell, kCell);
+    const QRect well = ui_.Bevel2->geometry();
+    return QRect(well.left() + 1 + kCell * (column - kWellLeft), well.top() + 1 + kCell * row,
+                 kCell, kCell);
 }
 
 void TBrikoMainWindow::DrawTile(const QRect& target, int tileColumn, int tileRow) {
@@ -340,39 +320,39 @@ void TBrikoMainWindow::DrawTile(const QRect& target, int tileColumn, int tileRow
     Touch(target);
 }
 
-void TBrikoMainWindow::DrawPiece(int x, int y, briko::ShapeMask mask, int piece) {
-    const int tileRow = briko::ColourIndex(std::uint8_t(piece + 1)) + kDesignRows * blockDesign_;
+void TBrikoMainWindow::DrawPiece(int x, int y, ShapeMask mask, int piece) {
+    const int tileRow = ColourIndex(std::uint8_t(piece + 1)) + kDesignRows * settings_.which;
     for (int dx = 0; dx < 5; ++dx)
         for (int dy = 0; dy < 5; ++dy) {
             const int column = x + dx, row = y + dy;
-            if (!(mask & (1u << briko::BoxBit(dx, dy))) || row < 0 || row >= briko::kWellRows ||
-                column < briko::kWellLeft || column > briko::kWellRight)
+            if (!(mask & (1u << BoxBit(dx, dy))) || row < 0 || row >= kWellRows ||
+                column < kWellLeft || column > kWellRight)
                 continue;
-            DrawTile(CellRect(column, row), briko::PieceNeighbourCode(blockDesign_, mask, dx, dy),
+            DrawTile(CellRect(column, row), PieceNeighbourCode(settings_.which, mask, dx, dy),
                      tileRow);
         }
 }
 
-void TBrikoMainWindow::ErasePiece(int x, int y, briko::ShapeMask mask) {
+void TBrikoMainWindow::ErasePiece(int x, int y, ShapeMask mask) {
     for (int dx = 0; dx < 5; ++dx)
         for (int dy = 0; dy < 5; ++dy) {
             const int column = x + dx, row = y + dy;
-            if (!(mask & (1u << briko::BoxBit(dx, dy))) || row < 0 || row >= briko::kWellRows ||
-                column < briko::kWellLeft || column > briko::kWellRight)
+            if (!(mask & (1u << BoxBit(dx, dy))) || row < 0 || row >= kWellRows ||
+                column < kWellLeft || column > kWellRight)
                 continue;
             // The empty tile of the first design, whatever the design.
             DrawTile(CellRect(column, row), 0, 0);
         }
 }
 
-void TBrikoMainWindow::DrawCounter(briko::Counter counter, int value) {
-    QWidget* frame = ui_->Bevel4;
+void TBrikoMainWindow::DrawCounter(Counter counter, int value) {
+    QWidget* frame = ui_.Bevel4;
     int digits = 6;
-    if (counter == briko::Counter::Rows) {
-        frame = ui_->Bevel5;
+    if (counter == Counter::Rows) {
+        frame = ui_.Bevel5;
         digits = 4;
-    } else if (counter == briko::Counter::Pieces) {
-        frame = ui_->Bevel6;
+    } else if (counter == Counter::Pieces) {
+        frame = ui_.Bevel6;
         digits = 4;
     }
     QPainter painter(&surface_);
@@ -380,16 +360,16 @@ void TBrikoMainWindow::DrawCounter(briko::Counter counter, int value) {
     Touch(frame->geometry());
 }
 
-void TBrikoMainWindow::DrawNextPiece(int piece, briko::ShapeMask mask) {
-    const QRect box = ui_->Bevel7->geometry();
-    const int tileRow = briko::ColourIndex(std::uint8_t(piece + 1)) + kDesignRows * blockDesign_;
+void TBrikoMainWindow::DrawNextPiece(int piece, ShapeMask mask) {
+    const QRect box = ui_.Bevel7->geometry();
+    const int tileRow = ColourIndex(std::uint8_t(piece + 1)) + kDesignRows * settings_.which;
     QPainter painter(&surface_);
     for (int dx = 0; dx < 5; ++dx)
         for (int dy = 0; dy < 5; ++dy) {
             const QRect target(box.left() + 5 + kNextCell * dx, box.top() + 5 + kNextCell * dy,
                                kNextCell, kNextCell);
-            const bool covered = mask & (1u << briko::BoxBit(dx, dy));
-            const int column = covered ? briko::PieceNeighbourCode(blockDesign_, mask, dx, dy) : 0;
+            const bool covered = mask & (1u << BoxBit(dx, dy));
+            const int column = covered ? PieceNeighbourCode(settings_.which, mask, dx, dy) : 0;
             const int row = covered ? tileRow : 0;
             painter.drawPixmap(target, tiles_, QRect(kCell * column, kCell * row, kCell, kCell));
         }
@@ -398,7 +378,7 @@ void TBrikoMainWindow::DrawNextPiece(int piece, briko::ShapeMask mask) {
 
 // While no game runs the next-piece box shows a frame of empty tiles around the icon.
 void TBrikoMainWindow::DrawIdleNextBox() {
-    const QRect box = ui_->Bevel7->geometry();
+    const QRect box = ui_.Bevel7->geometry();
     QPainter painter(&surface_);
     for (int i = 0; i < 6; ++i)
         for (int j = 0; j < 6; ++j)
@@ -411,18 +391,17 @@ void TBrikoMainWindow::DrawIdleNextBox() {
     Touch(box);
 }
 
-void TBrikoMainWindow::Repaint() {
-    const briko::Board& board = game_.GetBoard();
-    for (int column = briko::kWellLeft; column <= briko::kWellRight; ++column)
-        for (int row = 0; row < briko::kWellRows; ++row) {
-            const std::uint8_t value = board[briko::CellIndex(column, row)];
-            DrawTile(CellRect(column, row),
-                     briko::CellNeighbourCode(blockDesign_, board, column, row),
-                     briko::ColourIndex(value) + kDesignRows * blockDesign_);
+void TBrikoMainWindow::RepaintAll() {
+    const Board& board = game_.GetBoard();
+    for (int column = kWellLeft; column <= kWellRight; ++column)
+        for (int row = 0; row < kWellRows; ++row) {
+            const std::uint8_t value = board[CellIndex(column, row)];
+            DrawTile(CellRect(column, row), CellNeighbourCode(settings_.which, board, column, row),
+                     ColourIndex(value) + kDesignRows * settings_.which);
         }
-    DrawCounter(briko::Counter::Score, game_.Score());
-    DrawCounter(briko::Counter::Rows, game_.RemovedRows());
-    DrawCounter(briko::Counter::Pieces, game_.PieceCount());
+    DrawCounter(Counter::Score, game_.Score());
+    DrawCounter(Counter::Rows, game_.RemovedRows());
+    DrawCounter(Counter::Pieces, game_.PieceCount());
     if (game_.NoGame())
         DrawIdleNextBox();
     else
@@ -432,13 +411,13 @@ void TBrikoMainWindow::Repaint() {
 
 void TBrikoMainWindow::Touch(const QRect& rect) {
     dirty_ += rect;
-    ui_->centralwidget->update(rect);
+    ui_.centralwidget->update(rect);
 }
 
 void TBrikoMainWindow::Flush() {
     if (dirty_.isEmpty())
         return;
-    ui_->centralwidget->repaint(dirty_);
+    ui_.centralwidget->repaint(dirty_);
     dirty_ = QRegion();
 }
 
@@ -451,37 +430,35 @@ void TBrikoMainWindow::AnimationPause() {
 
 // The view: everything else ------------------------------------------------------
 
-void TBrikoMainWindow::Beep(briko::Sound sound) {
-    kit::beep(sound == briko::Sound::Information ? kit::BeepSound::Asterisk
-                                                 : kit::BeepSound::Default);
+void TBrikoMainWindow::PlayEffect(Effect effect) {
+    kit::beep(effect == Effect::Information ? kit::BeepSound::Asterisk : kit::BeepSound::Default);
 }
 
 void TBrikoMainWindow::StartMusic() {
-    MediaPlayer1.startMusic(musicType_);
+    MediaPlayer1.startMusic(settings_.music);
 }
 
 void TBrikoMainWindow::StopMusic() {
-    MediaPlayer1.stopMusic(musicType_);
+    MediaPlayer1.stopMusic(settings_.music);
 }
 
-void TBrikoMainWindow::StartTimer(int intervalMs) {
+void TBrikoMainWindow::StartFallTimer(int intervalMs) {
     timer_.start(std::max(intervalMs, kShortestTimerPeriodMs));
 }
 
-void TBrikoMainWindow::StopTimer() {
+void TBrikoMainWindow::StopFallTimer() {
     timer_.stop();
 }
 
-void TBrikoMainWindow::ModeChanged(briko::GameMode mode) {
-    const bool idle = mode == briko::GameMode::Idle;
-    const bool demo = mode == briko::GameMode::Demonstration;
-    ui_->New1->setText(mode == briko::GameMode::Playing ? tr("&Abort") : tr("&New"));
-    ui_->New1->setEnabled(!demo);
-    ui_->Pause1->setEnabled(!demo);
-    ui_->Demo1->setText(demo ? tr("&Stop") : tr("&Demo"));
-    ui_->Demo1->setEnabled(idle || demo);
-    setMenuEnabled(ui_->Game1, idle);
-    setMenuEnabled(ui_->Help1, idle);
+void TBrikoMainWindow::ModeChanged(GameMode mode) {
+    const bool idle = mode == GameMode::Idle;
+    const bool demo = mode == GameMode::Demonstration;
+    ui_.New1->setText(mode == GameMode::Playing ? tr("&Abort") : tr("&New"));
+    ui_.New1->setEnabled(!demo);
+    ui_.Pause1->setEnabled(!demo);
+    ui_.Demo1->setText(demo ? tr("&Stop") : tr("&Demo"));
+    ui_.Demo1->setEnabled(idle || demo);
+    kit::lockMenus({ui_.Game1, ui_.Help1}, !idle);
 }
 
 void TBrikoMainWindow::ShowGameOver() {
@@ -503,11 +480,13 @@ void TBrikoMainWindow::ShowBest(int score) {
 }
 
 void TBrikoMainWindow::ShowStatistics(const std::string& text) {
-    kit::showMessage(this, QString::fromStdString(text), QString::fromUtf8(briko::kStatsCaption),
+    kit::showMessage(this, QString::fromStdString(text), QString::fromUtf8(kStatsCaption),
                      kit::MessageIcon::Information);
 }
 
 void TBrikoMainWindow::ShowNoStatistics() {
-    kit::showMessage(this, QString::fromUtf8(briko::kNoStatsText),
-                     QString::fromUtf8(briko::kNoStatsCaption), kit::MessageIcon::Error);
+    kit::showMessage(this, QString::fromUtf8(kNoStatsText), QString::fromUtf8(kNoStatsCaption),
+                     kit::MessageIcon::Error);
 }
+
+}  // namespace briko

@@ -10,18 +10,18 @@
 
 #include "briko/rules/briko_game.h"
 #include "briko/rules/briko_view.h"
+#include "briko/ui_main_window.h"
 #include "briko/windows/demo_stats_file.h"
 #include "kit/audio/music_player.h"
 #include "kit/joystick/joystick.h"
 #include "kit/random/random_source.h"
-
-namespace Ui {
-class BRIKOMainWindow;
-}
+#include "kit/settings/settings.h"
 
 namespace kit {
 class TBRIKOBestWindow;
 }
+
+namespace briko {
 
 class TBRIKOOptionsWindow;
 class TBRIKOAboutBoxWindow;
@@ -33,11 +33,11 @@ class TBRIKOControls;
 // fall timer into calls on the game, and opens the other windows. Drawing goes
 // to a surface that stands for the window's client area and reaches the screen
 // at once, so that the demonstration's animation inside one tick is seen.
-class TBrikoMainWindow : public QMainWindow, private briko::BrikoView {
+class TBrikoMainWindow : public QMainWindow, private BrikoView {
     Q_OBJECT
 
   public:
-    // The other windows of the program, created after this one.
+    // The other windows of the program, in the order the program creates them.
     struct Windows {
         TBRIKOOptionsWindow* options = nullptr;
         kit::TBRIKOBestWindow* best = nullptr;
@@ -45,20 +45,24 @@ class TBrikoMainWindow : public QMainWindow, private briko::BrikoView {
         TBRIKOControls* controls = nullptr;
     };
 
-    // `random` is the source of every draw (the program's clock-seeded one when
-    // null); tests hand in their own.
+    // With `random` null the window deals from its own clock-seeded source;
+    // otherwise `random` must outlive the window.
     explicit TBrikoMainWindow(kit::RandomSource* random = nullptr, QWidget* parent = nullptr);
+    // Writes the settings.
     ~TBrikoMainWindow() override;
 
-    void SetWindows(const Windows& windows) { windows_ = windows; }
+    // Keeps the windows, which must outlive this one's commands, and applies
+    // the options each time the options window has changed them.
+    void SetWindows(const Windows& windows);
 
-    const briko::BrikoGame& Game() const { return game_; }
-    briko::BrikoGame& Game() { return game_; }
-    kit::TJoystick& Joystick() { return Joystick1; }
+    const BrikoGame& Game() const { return game_; }
+    BrikoGame& Game() { return game_; }
     const QTimer& FallTimer() const { return timer_; }
-    int BlockDesign() const { return blockDesign_; }
-    int MusicType() const { return musicType_; }
-    bool JoystickOn() const { return joystickOn_; }
+    const kit::BrikoSettings& Settings() const { return settings_; }
+    kit::BrikoSettings& Settings() { return settings_; }
+    const Ui::BRIKOMainWindow& Form() const { return ui_; }
+    kit::TJoystick& Joystick() { return Joystick1; }
+    kit::MusicPlayer& MediaPlayer() { return MediaPlayer1; }
 
     // The length of one demonstration pause per step of the DemoSpeed option.
     static constexpr int kPauseUnitMs = 4;
@@ -76,9 +80,11 @@ class TBrikoMainWindow : public QMainWindow, private briko::BrikoView {
     void Controls1Click();
     void About1Click();
     void RepeatPlaying();
+    // Hands the options to the game, starts or stops the joystick, reopens the
+    // music track and repaints in the block design chosen.
+    void ApplyOptions();
 
   protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -87,18 +93,18 @@ class TBrikoMainWindow : public QMainWindow, private briko::BrikoView {
 
   private:
     // The view of the game.
-    void DrawPiece(int x, int y, briko::ShapeMask mask, int piece) override;
-    void ErasePiece(int x, int y, briko::ShapeMask mask) override;
-    void DrawCounter(briko::Counter counter, int value) override;
-    void DrawNextPiece(int piece, briko::ShapeMask mask) override;
-    void Repaint() override;
+    void DrawPiece(int x, int y, ShapeMask mask, int piece) override;
+    void ErasePiece(int x, int y, ShapeMask mask) override;
+    void DrawCounter(Counter counter, int value) override;
+    void DrawNextPiece(int piece, ShapeMask mask) override;
+    void RepaintAll() override;
     void AnimationPause() override;
-    void Beep(briko::Sound sound) override;
+    void PlayEffect(Effect effect) override;
     void StartMusic() override;
     void StopMusic() override;
-    void StartTimer(int intervalMs) override;
-    void StopTimer() override;
-    void ModeChanged(briko::GameMode mode) override;
+    void StartFallTimer(int intervalMs) override;
+    void StopFallTimer() override;
+    void ModeChanged(GameMode mode) override;
     void ShowGameOver() override;
     bool ConfirmAbort() override;
     void ShowBest(int score) override;
@@ -106,12 +112,12 @@ class TBrikoMainWindow : public QMainWindow, private briko::BrikoView {
     void ShowNoStatistics() override;
     int ReadBaseInterval() override;
 
+    // Reads the settings, brought into the ranges the options window offers.
     void LoadSettings();
     void SaveSettings() const;
     void ApplyJoystick();
     void OpenTrack();
     void ShowBestWith(int score);
-    void OptionsApplied();
 
     QRect CellRect(int column, int row) const;
     void DrawTile(const QRect& target, int tileColumn, int tileRow);
@@ -119,12 +125,12 @@ class TBrikoMainWindow : public QMainWindow, private briko::BrikoView {
     void Touch(const QRect& rect);
     void Flush();
 
-    std::unique_ptr<Ui::BRIKOMainWindow> ui_;
+    Ui::BRIKOMainWindow ui_;
     Windows windows_;
     std::unique_ptr<kit::RandomSource> ownRandom_;
     kit::RandomSource& random_;
     DemoStatsFile stats_;
-    briko::BrikoGame game_;
+    BrikoGame game_;
     kit::TJoystick Joystick1;
     kit::MusicPlayer MediaPlayer1;
     QTimer timer_;
@@ -135,7 +141,7 @@ class TBrikoMainWindow : public QMainWindow, private briko::BrikoView {
     QPixmap surface_;
     QRegion dirty_;
 
-    int blockDesign_ = 0;
-    int musicType_ = 3;
-    bool joystickOn_ = false;
+    kit::BrikoSettings settings_;
 };
+
+}  // namespace briko

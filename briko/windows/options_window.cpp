@@ -1,48 +1,38 @@
 #include "briko/windows/options_window.h"
 
-#include "briko/ui_options_window.h"
+#include <QButtonGroup>
+
+#include "kit/desktop/dialog_placement.h"
 #include "kit/desktop/form_style.h"
 
-#include <QButtonGroup>
-#include <QCoreApplication>
+namespace briko {
 
-TBRIKOOptionsWindow::TBRIKOOptionsWindow(QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::BRIKOOptionsWindow>()) {
-    ui_->setupUi(this);
+TBRIKOOptionsWindow::TBRIKOOptionsWindow(QWidget* parent) : QDialog(parent) {
+    ui_.setupUi(this);
     kit::useFormStyle(*this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     designs_ = new QButtonGroup(this);
-    const QList<QAbstractButton*> designButtons{ui_->RadioGroup1Item0, ui_->RadioGroup1Item1,
-                                                ui_->RadioGroup1Item2, ui_->RadioGroup1Item3,
-                                                ui_->RadioGroup1Item4};
+    const QList<QAbstractButton*> designButtons{ui_.RadioGroup1Item0, ui_.RadioGroup1Item1,
+                                                ui_.RadioGroup1Item2, ui_.RadioGroup1Item3,
+                                                ui_.RadioGroup1Item4};
     for (int i = 0; i < designButtons.size(); ++i)
         designs_->addButton(designButtons[i], i);
     musics_ = new QButtonGroup(this);
-    const QList<QAbstractButton*> musicButtons{ui_->RadioGroup2Item0, ui_->RadioGroup2Item1,
-                                               ui_->RadioGroup2Item2, ui_->RadioGroup2Item3};
+    const QList<QAbstractButton*> musicButtons{ui_.RadioGroup2Item0, ui_.RadioGroup2Item1,
+                                               ui_.RadioGroup2Item2, ui_.RadioGroup2Item3};
     for (int i = 0; i < musicButtons.size(); ++i)
         musics_->addButton(musicButtons[i], i);
-    connect(ui_->Button1, &QPushButton::clicked, this, &TBRIKOOptionsWindow::Ok);
-    connect(ui_->Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_.Button1, &QPushButton::clicked, this, &TBRIKOOptionsWindow::Ok);
+    connect(ui_.Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TBRIKOOptionsWindow::~TBRIKOOptionsWindow() = default;
+void TBRIKOOptionsWindow::SetPlacement(const QRect& mainWindowRect) {
+    placement_ = mainWindowRect;
+}
 
-void TBRIKOOptionsWindow::BindOptions(const QRect& mainWindowRect, QWidget* mainWindow,
-                                      int* demoSpeed, int* startRows, int* startLevel,
-                                      int* musicType, int* blockDesign, bool* demoLoop,
-                                      bool* soundOn, bool* joystickOn) {
-    origin_ = mainWindowRect;
-    mainWindow_ = mainWindow;
-    demoSpeed_ = demoSpeed;
-    startRows_ = startRows;
-    startLevel_ = startLevel;
-    musicType_ = musicType;
-    blockDesign_ = blockDesign;
-    demoLoop_ = demoLoop;
-    soundOn_ = soundOn;
-    joystickOn_ = joystickOn;
+void TBRIKOOptionsWindow::BindOptions(kit::BrikoSettings& options) {
+    options_ = &options;
 }
 
 void TBRIKOOptionsWindow::showEvent(QShowEvent* event) {
@@ -51,13 +41,13 @@ void TBRIKOOptionsWindow::showEvent(QShowEvent* event) {
 }
 
 void TBRIKOOptionsWindow::SetupWindow() {
-    move(origin_.topLeft() + QPoint(20, 20));
-    ui_->PageControl1->setCurrentIndex(0);
-    if (!soundOn_)
+    move(kit::dialogPosition(placement_));
+    ui_.PageControl1->setCurrentIndex(0);
+    if (!options_)
         return;
-    ui_->CheckBox1->setChecked(*soundOn_);
-    ui_->CheckBox3->setChecked(*demoLoop_);
-    ui_->CheckBox4->setChecked(*joystickOn_);
+    ui_.CheckBox1->setChecked(options_->sound);
+    ui_.CheckBox3->setChecked(options_->demoLoop);
+    ui_.CheckBox4->setChecked(options_->joyEnabled);
     // A value outside the offered choices leaves the group without a checked button.
     for (QButtonGroup* group : {designs_, musics_}) {
         group->setExclusive(false);
@@ -65,31 +55,30 @@ void TBRIKOOptionsWindow::SetupWindow() {
             button->setChecked(false);
         group->setExclusive(true);
     }
-    if (QAbstractButton* design = designs_->button(*blockDesign_))
+    if (QAbstractButton* design = designs_->button(options_->which))
         design->setChecked(true);
-    if (QAbstractButton* music = musics_->button(*musicType_))
+    if (QAbstractButton* music = musics_->button(options_->music))
         music->setChecked(true);
-    ui_->TrackBar1->setValue(*startRows_);
-    ui_->TrackBar2->setValue(*startLevel_);
-    ui_->TrackBar3->setValue(*demoSpeed_);
+    ui_.TrackBar1->setValue(options_->rows);
+    ui_.TrackBar2->setValue(options_->start);
+    ui_.TrackBar3->setValue(options_->demoSpeed);
 }
 
 void TBRIKOOptionsWindow::Ok() {
-    if (soundOn_) {
+    if (options_) {
         if (designs_->checkedId() >= 0)
-            *blockDesign_ = designs_->checkedId();
+            options_->which = designs_->checkedId();
         if (musics_->checkedId() >= 0)
-            *musicType_ = musics_->checkedId();
-        *soundOn_ = ui_->CheckBox1->isChecked();
-        *demoLoop_ = ui_->CheckBox3->isChecked();
-        *joystickOn_ = ui_->CheckBox4->isChecked();
-        *startRows_ = ui_->TrackBar1->value();
-        *startLevel_ = ui_->TrackBar2->value();
-        *demoSpeed_ = ui_->TrackBar3->value();
+            options_->music = musics_->checkedId();
+        options_->sound = ui_.CheckBox1->isChecked();
+        options_->demoLoop = ui_.CheckBox3->isChecked();
+        options_->joyEnabled = ui_.CheckBox4->isChecked();
+        options_->rows = ui_.TrackBar1->value();
+        options_->start = ui_.TrackBar2->value();
+        options_->demoSpeed = ui_.TrackBar3->value();
     }
+    emit OptionsChanged();
     accept();
-    if (mainWindow_) {
-        QEvent applied(kOptionsAppliedEvent);
-        QCoreApplication::sendEvent(mainWindow_, &applied);
-    }
 }
+
+}  // namespace briko

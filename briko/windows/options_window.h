@@ -1,39 +1,39 @@
 #pragma once
 
 #include <QDialog>
-#include <QEvent>
-#include <QPointer>
 #include <QRect>
 
-#include <memory>
+#include "briko/ui_options_window.h"
+#include "kit/settings/settings.h"
 
 class QButtonGroup;
 
-namespace Ui {
-class BRIKOOptionsWindow;
-}
+namespace briko {
 
-// The event the options window sends its main window after Ok, so that the main
-// window applies the joystick setting and reopens its music track.
-inline const QEvent::Type kOptionsAppliedEvent = QEvent::Type(QEvent::User);
-
-// BRIKO's options, edited in place: the main window binds the addresses of its
-// settings before each showing; Ok writes them back and sends the main window
-// kOptionsAppliedEvent, Cancel leaves them untouched.
+// BRIKO's options, edited in place: the main window binds its options before
+// each showing; Ok writes the controls back and says so, Cancel leaves them
+// untouched.
 class TBRIKOOptionsWindow : public QDialog {
     Q_OBJECT
 
   public:
     explicit TBRIKOOptionsWindow(QWidget* parent = nullptr);
-    ~TBRIKOOptionsWindow() override;
 
-    // The main window's frame (screen coordinates), the main window itself and
-    // the settings this window edits. They must outlive the next showing.
-    void BindOptions(const QRect& mainWindowRect, QWidget* mainWindow, int* demoSpeed,
-                     int* startRows, int* startLevel, int* musicType, int* blockDesign,
-                     bool* demoLoop, bool* soundOn, bool* joystickOn);
+    // Where the main window stands; the window opens at kit::dialogPosition(rect).
+    void SetPlacement(const QRect& mainWindowRect);
+    // The options to edit, held by the main window; the controls show them when
+    // the window is shown. They must outlive the next showing.
+    void BindOptions(kit::BrikoSettings& options);
+
+    const Ui::BRIKOOptionsWindow& Form() const { return ui_; }
+
+  signals:
+    // Ok has written the controls into the bound options.
+    void OptionsChanged();
 
   public slots:
+    // Writes the controls into the bound options, emits OptionsChanged(), then
+    // closes with Accepted.
     void Ok();
 
   protected:
@@ -42,17 +42,11 @@ class TBRIKOOptionsWindow : public QDialog {
   private:
     void SetupWindow();
 
-    std::unique_ptr<Ui::BRIKOOptionsWindow> ui_;
+    Ui::BRIKOOptionsWindow ui_;
     QButtonGroup* designs_;
     QButtonGroup* musics_;
-    QRect origin_;
-    QPointer<QWidget> mainWindow_;
-    int* demoSpeed_ = nullptr;
-    int* startRows_ = nullptr;
-    int* startLevel_ = nullptr;
-    int* musicType_ = nullptr;
-    int* blockDesign_ = nullptr;
-    bool* demoLoop_ = nullptr;
-    bool* soundOn_ = nullptr;
-    bool* joystickOn_ = nullptr;
+    QRect placement_;
+    kit::BrikoSettings* options_ = nullptr;
 };
+
+}  // namespace briko

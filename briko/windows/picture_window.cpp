@@ -3,7 +3,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "kit/desktop/dialog_placement.h"
 #include "kit/desktop/form_style.h"
+
+namespace briko {
 
 TPictureWindow::TPictureWindow(QWidget* parent) : QDialog(parent) {}
 
@@ -22,8 +25,12 @@ void TPictureWindow::Exit() {
 }
 
 void TPictureWindow::showEvent(QShowEvent* event) {
-    move(origin_.topLeft() + QPoint(20, 20));
+    SetupWindow();
     QDialog::showEvent(event);
+}
+
+void TPictureWindow::SetupWindow() {
+    move(kit::dialogPosition(origin_));
 }
 
 void TPictureWindow::keyPressEvent(QKeyEvent* event) {
@@ -35,3 +42,5 @@ void TPictureWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();
     Exit();
 }
+
+}  // namespace briko

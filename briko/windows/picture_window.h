@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QRect>
 
+namespace briko {
+
 // A small modal window that shows one picture: it opens 20 pixels right of and
 // below its main window's corner, and any key or a click closes it. The
 // controls and about windows are both of this kind.
@@ -26,5 +28,9 @@ class TPictureWindow : public QDialog {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void SetupWindow();
+
     QRect origin_;
 };
+
+}  // namespace briko

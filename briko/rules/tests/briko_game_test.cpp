@@ -3,38 +3,29 @@
 #include "briko/rules/demo_stats.h"
 #include "briko/rules/tests/board_text.h"
 #include "briko/rules/tests/recording_view.h"
-#include "briko/rules/tests/scripted_random.h"
+#include "briko/rules/tests/scripted_deals.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace briko {
 namespace {
 
-using testing::FakeView;
+using kit::testing::ScriptedRandom;
+using testing::Hex;
 using testing::MemoryStatsStore;
+using testing::PieceDraw;
+using testing::RecordingView;
 using testing::RowsOf;
-using testing::ScriptedRandom;
+using testing::ScriptStartingRows;
 using Events = std::vector<std::string>;
 
 constexpr int kI = 16;
 constexpr int kX = 17;
 constexpr int kLmirrored = 8;
-
-// The draw that deals a piece.
-int Deal(int piece) {
-    return piece == 0 ? 11 : piece - 7;
-}
-
-std::string Hex(ShapeMask mask) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%07X", mask);
-    return text;
-}
 
 std::string At(int x, int y) {
     return " at " + std::to_string(x) + "," + std::to_string(y);
@@ -42,21 +33,11 @@ std::string At(int x, int y) {
 
 class BrikoGameTest : public ::testing::Test {
   protected:
-    // Starting rows of colour 1 whose four holes all fall in one well column.
-    void ScriptRows(int rows, int holeColumn) {
-        for (int r = 0; r < rows; ++r) {
-            for (int c = 0; c < kWellColumns; ++c) {
-                random.Script({0});
-            }
-            random.Script({holeColumn, holeColumn, holeColumn, holeColumn});
-        }
-    }
-
     // A player's game whose first two pieces are given, over rows with a hole in column 11.
     void NewGame(int piece, int next, int rows = 0) {
         game.Options().StartRows = rows;
-        random.Script({Deal(piece), Deal(next)});
-        ScriptRows(rows, 11);
+        random.Script({PieceDraw(piece), PieceDraw(next)});
+        ScriptStartingRows(random, rows, 11);
         game.New();
         view.Take();
     }
@@ -79,7 +60,7 @@ class BrikoGameTest : public ::testing::Test {
         }
     }
 
-    FakeView view;
+    RecordingView view;
     ScriptedRandom random;
     MemoryStatsStore stats;
     BrikoGame game{view, random, stats};
@@ -101,8 +82,8 @@ TEST_F(BrikoGameTest, NewStartsAGame) {
     game.Options().SoundOn = true;
     game.Options().StartLevel = 3;
     game.Options().StartRows = 2;
-    random.Script({Deal(kX), Deal(kI)});
-    ScriptRows(2, 4);
+    random.Script({PieceDraw(kX), PieceDraw(kI)});
+    ScriptStartingRows(random, 2, 4);
     game.New();
     EXPECT_EQ(view.Take(),
               (Events{"beep info", "music start", "repaint", "mode playing", "timer 350"}));
@@ -124,6 +105,7 @@ TEST_F(BrikoGameTest, NewStartsAGame) {
 }
 
 TEST_F(BrikoGameTest, LevelTenFallsAtTheShortestPeriod) {
+    random.FallBackToSeed(1);
     game.Options().StartLevel = 10;
     game.New();
     EXPECT_EQ(view.events.back(), "timer 0");
@@ -143,7 +125,7 @@ TEST_F(BrikoGameTest, GravityMovesThePieceAndLandsIt) {
     EXPECT_EQ(view.Take(), (Events{"erase " + mask + At(8, -4), "draw 17 " + mask + At(8, -3)}));
     EXPECT_EQ(game.PieceY(), -3);
 
-    random.Script({Deal(kX), 3});
+    random.Script({PieceDraw(kX), 3});
     TickUntilLanded();
     const Events events = view.Take();
     // The cross fills box rows 1 to 3, so it lands with its box at row 21.
@@ -162,6 +144,7 @@ TEST_F(BrikoGameTest, GravityMovesThePieceAndLandsIt) {
 }
 
 TEST_F(BrikoGameTest, FourRowsByGravityMakeNoBeep) {
+    random.FallBackToSeed(1);
     game.Options().SoundOn = true;
     NewGame(kI, kX, 4);
     BarOverTheHole();
@@ -174,6 +157,7 @@ TEST_F(BrikoGameTest, FourRowsByGravityMakeNoBeep) {
 }
 
 TEST_F(BrikoGameTest, FourRowsByAHardDropBeep) {
+    random.FallBackToSeed(1);
     game.Options().SoundOn = true;
     NewGame(kI, kX, 4);
     BarOverTheHole();
@@ -194,6 +178,7 @@ TEST_F(BrikoGameTest, FourRowsByAHardDropBeep) {
 }
 
 TEST_F(BrikoGameTest, OneRowBeepsOnlyWithSound) {
+    random.FallBackToSeed(1);
     NewGame(kI, kX, 1);
     BarOverTheHole();
     game.Tick();
@@ -204,12 +189,13 @@ TEST_F(BrikoGameTest, OneRowBeepsOnlyWithSound) {
 }
 
 TEST_F(BrikoGameTest, SpeedStepsAtTenRows) {
+    random.FallBackToSeed(1);
     game.Options().StartLevel = 9;
     NewGame(kI, kI, 10);
     BarOverTheHole();
     game.Tick();
     game.Tick();
-    random.Script({Deal(kX), 0});
+    random.Script({PieceDraw(kX), 0});
     game.HardDrop();
     EXPECT_EQ(game.RemovedRows(), 5);
     EXPECT_EQ(view.events.back(), "timer 50");
@@ -300,6 +286,7 @@ TEST_F(BrikoGameTest, SoftDropAndPause) {
 }
 
 TEST_F(BrikoGameTest, Joystick) {
+    random.FallBackToSeed(1);
     NewGame(kLmirrored, kX);
     game.JoyMove(-2, 2);  // left and up: move and rotate in one event
     EXPECT_EQ(game.PieceX(), 7);
@@ -339,7 +326,7 @@ TEST_F(BrikoGameTest, ALandingThatTopsOutEndsTheGameAtTheNextTick) {
 
 TEST_F(BrikoGameTest, TheLostGameKeepsItsScore) {
     NewGame(kX, kX, 19);  // rows 6 to 24: one cross fits above, the second tops out
-    random.Script({Deal(kX), 1});
+    random.Script({PieceDraw(kX), 1});
     TickUntilLanded();
     TickUntilLanded();
     ASSERT_TRUE(game.NoGame());
@@ -378,12 +365,12 @@ TEST_F(BrikoGameTest, AbortAsksAndResumesOnNo) {
 
 TEST_F(BrikoGameTest, DemonstrationPlacementShowsTheMove) {
     game.Options().SoundOn = true;
-    random.Script({Deal(kX)});
+    random.Script({PieceDraw(kX)});
     game.Demo();
     EXPECT_EQ(view.Take(), (Events{"mode demo", "repaint", "timer 1"}));
     EXPECT_FALSE(game.NoGame());
 
-    random.Script({Deal(kX)});
+    random.Script({PieceDraw(kX)});
     game.Tick();
     const std::string m = Hex(PieceMask(kX, 0));
     Events expected{"next 17 " + m,
@@ -416,6 +403,7 @@ TEST_F(BrikoGameTest, DemonstrationPlacementShowsTheMove) {
 }
 
 TEST_F(BrikoGameTest, DemonstrationShowsTheMirrorFirst) {
+    random.FallBackToSeed(1);
     game.Options().DemoLoop = true;
     game.Demo();
     for (int tick = 0; tick < 5000; ++tick) {
@@ -444,8 +432,8 @@ TEST_F(BrikoGameTest, DemonstrationShowsTheMirrorFirst) {
 TEST_F(BrikoGameTest, DemonstrationClearsFourRowsWithoutABeep) {
     game.Options().SoundOn = true;
     game.Options().StartRows = 4;
-    ScriptRows(4, 11);
-    random.Script({Deal(kI), Deal(kX)});
+    ScriptStartingRows(random, 4, 11);
+    random.Script({PieceDraw(kI), PieceDraw(kX)});
     game.Demo();
     game.Tick();
     EXPECT_EQ(game.RemovedRows(), 4);
@@ -456,6 +444,7 @@ TEST_F(BrikoGameTest, DemonstrationClearsFourRowsWithoutABeep) {
 }
 
 TEST_F(BrikoGameTest, DemonstrationGamesAreRecordedUntilStopped) {
+    random.FallBackToSeed(1);
     game.Options().DemoLoop = true;
     int games = 0;
     int lastRows = -1;
@@ -491,6 +480,7 @@ TEST_F(BrikoGameTest, DemonstrationGamesAreRecordedUntilStopped) {
 }
 
 TEST_F(BrikoGameTest, ADemonstrationWithoutLoopEndsIdle) {
+    random.FallBackToSeed(1);
     game.Options().StartRows = 23;  // row 2 and below: topped out at once
     game.Demo();
     view.Take();

@@ -4,69 +4,65 @@
 
 namespace briko::testing {
 
-namespace {
-
 std::string Hex(ShapeMask mask) {
     char text[16];
     std::snprintf(text, sizeof text, "%07X", mask);
     return text;
 }
 
-}  // namespace
-
-void FakeView::DrawPiece(int x, int y, ShapeMask mask, int piece) {
+void RecordingView::DrawPiece(int x, int y, ShapeMask mask, int piece) {
     Record("draw " + std::to_string(piece) + " " + Hex(mask) + " at " + std::to_string(x) + "," +
            std::to_string(y));
 }
 
-void FakeView::ErasePiece(int x, int y, ShapeMask mask) {
+void RecordingView::ErasePiece(int x, int y, ShapeMask mask) {
     Record("erase " + Hex(mask) + " at " + std::to_string(x) + "," + std::to_string(y));
 }
 
-void FakeView::DrawCounter(Counter counter, int value) {
+void RecordingView::DrawCounter(Counter counter, int value) {
     const char* name = counter == Counter::Score  ? "score"
                        : counter == Counter::Rows ? "rows"
                                                   : "pieces";
     Record(std::string("counter ") + name + " " + std::to_string(value));
 }
 
-void FakeView::DrawNextPiece(int piece, ShapeMask mask) {
+void RecordingView::DrawNextPiece(int piece, ShapeMask mask) {
     Record("next " + std::to_string(piece) + " " + Hex(mask));
 }
 
-void FakeView::StartTimer(int intervalMs) {
+void RecordingView::StartFallTimer(int intervalMs) {
     timer = intervalMs;
     Record("timer " + std::to_string(intervalMs));
 }
 
-void FakeView::StopTimer() {
+void RecordingView::StopFallTimer() {
     timer.reset();
     Record("timer stop");
 }
 
-void FakeView::ModeChanged(GameMode mode) {
+void RecordingView::ModeChanged(GameMode mode) {
     Record(mode == GameMode::Idle      ? "mode idle"
            : mode == GameMode::Playing ? "mode playing"
                                        : "mode demo");
 }
 
-bool FakeView::ConfirmAbort() {
+bool RecordingView::ConfirmAbort() {
     Record("ask abort");
     return answerAbort;
 }
 
-void FakeView::ShowStatistics(const std::string& text) {
+void RecordingView::ShowStatistics(const std::string& text) {
     statisticsText = text;
     Record("statistics");
 }
 
-std::vector<std::string> FakeView::Take() {
+std::vector<std::string> RecordingView::Take() {
     std::vector<std::string> taken;
     taken.swap(events);
     return taken;
 }
 
-std::vector<std::string> FakeView::Matching(const std::string& prefix) const {
+std::vector<std::string> RecordingView::Matching(const std::string& prefix) const {
     std::vector<std::string> lines;
     for (const std::string& line : events) {
         if (line.rfind(prefix, 0) == 0) {

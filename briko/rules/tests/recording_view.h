@@ -9,21 +9,26 @@
 
 namespace briko::testing {
 
+// A mask as the recorded lines write it: seven hex digits.
+std::string Hex(ShapeMask mask);
+
 // Records every call of the game as one short line, so tests can check what
 // happened and in which order, and answers the game's questions as told.
-class FakeView : public BrikoView {
+class RecordingView : public BrikoView {
   public:
     void DrawPiece(int x, int y, ShapeMask mask, int piece) override;
     void ErasePiece(int x, int y, ShapeMask mask) override;
     void DrawCounter(Counter counter, int value) override;
     void DrawNextPiece(int piece, ShapeMask mask) override;
-    void Repaint() override { Record("repaint"); }
+    void RepaintAll() override { Record("repaint"); }
     void AnimationPause() override { Record("pause"); }
-    void Beep(Sound sound) override { Record(sound == Sound::Default ? "beep" : "beep info"); }
+    void PlayEffect(Effect effect) override {
+        Record(effect == Effect::Default ? "beep" : "beep info");
+    }
     void StartMusic() override { Record("music start"); }
     void StopMusic() override { Record("music stop"); }
-    void StartTimer(int intervalMs) override;
-    void StopTimer() override;
+    void StartFallTimer(int intervalMs) override;
+    void StopFallTimer() override;
     void ModeChanged(GameMode mode) override;
     void ShowGameOver() override { Record("game over"); }
     bool ConfirmAbort() override;

@@ -1,12 +1,10 @@
 #include "briko/windows/main_window.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSlider>
 #include <QTest>
 
 #include <SDL2/SDL.h>
@@ -14,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "briko/rules/demo_stats.h"
+#include "briko/rules/tests/scripted_deals.h"
 #include "briko/windows/demo_stats_file.h"
 #include "briko/windows/tests/window_harness.h"
 #include "kit/desktop/form_style.h"
@@ -24,30 +23,18 @@
 #include "kit/testing/form_style_testing.h"
 #include "kit/testing/virtual_pad.h"
 
+namespace briko {
 namespace {
 
-using briko_window_testing::BrikoProgram;
-using briko_window_testing::ReadSetting;
-using briko_window_testing::ScriptedDraws;
-using briko_window_testing::SendKey;
-using briko_window_testing::WhenModal;
-using briko_window_testing::WriteSetting;
+using kit::testing::ScriptedRandom;
 using kit::testing::VirtualPad;
-
-// The draw that makes a new piece: piece p from 7 to 17 is drawn as p − 7, piece 0 as 11.
-int PieceDraw(int piece) {
-    return piece == 0 ? 11 : piece - 7;
-}
-
-QAction* Action(const BrikoProgram& program, const char* name) {
-    QAction* action = program.main->findChild<QAction*>(QString::fromLatin1(name));
-    EXPECT_NE(action, nullptr) << name;
-    return action;
-}
-
-bool MenuEnabled(const BrikoProgram& program, const char* name) {
-    return program.main->findChild<QMenu*>(QString::fromLatin1(name))->menuAction()->isEnabled();
-}
+using testing::BrikoWindows;
+using testing::PieceDraw;
+using testing::ReadSetting;
+using testing::ScriptStartingRows;
+using testing::SendKey;
+using testing::WhenModal;
+using testing::WriteSetting;
 
 // Enough ticks to bring a new piece from its spawn row to where Space acts.
 void TickIntoView(TBrikoMainWindow& window, int ticks = 2) {
@@ -71,111 +58,108 @@ QImage CellOf(const QImage& client, int column, int row) {
 }
 
 TEST(BrikoMainWindow, MenusFollowTheStateOfTheGame) {
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
+    const Ui::BRIKOMainWindow& form = program.main.Form();
     auto state = [&] {
-        return std::vector<bool>{Action(program, "New1")->isEnabled(),
-                                 Action(program, "Pause1")->isEnabled(),
-                                 Action(program, "Demo1")->isEnabled(),
-                                 MenuEnabled(program, "Game1"), MenuEnabled(program, "Help1")};
+        return std::vector<bool>{form.New1->isEnabled(), form.Pause1->isEnabled(),
+                                 form.Demo1->isEnabled(), form.Game1->menuAction()->isEnabled(),
+                                 form.Help1->menuAction()->isEnabled()};
     };
-    EXPECT_EQ(program.main->windowTitle(), "- BRIKO for Windows 95 -");
-    EXPECT_EQ(program.main->centralWidget()->size(), QSize(342, 416));
+    EXPECT_EQ(program.main.windowTitle(), "- BRIKO for Windows 95 -");
+    EXPECT_EQ(program.main.centralWidget()->size(), QSize(342, 416));
     EXPECT_EQ(state(), (std::vector<bool>{true, true, true, true, true}));
-    EXPECT_EQ(Action(program, "New1")->text(), "&New");
+    EXPECT_EQ(form.New1->text(), "&New");
 
-    QTest::keyClick(program.main.get(), Qt::Key_F2);
-    EXPECT_TRUE(program.main->Game().PlayerGameOn());
-    EXPECT_EQ(Action(program, "New1")->text(), "&Abort");
+    QTest::keyClick(&program.main, Qt::Key_F2);
+    EXPECT_TRUE(program.main.Game().PlayerGameOn());
+    EXPECT_EQ(form.New1->text(), "&Abort");
     EXPECT_EQ(state(), (std::vector<bool>{true, true, false, false, false}));
     // Items of a disabled menu keep their shortcuts to themselves.
-    EXPECT_FALSE(Action(program, "Options")->isEnabled());
+    EXPECT_FALSE(form.Options->isEnabled());
 
     program.messages.AnswerQuestions(kit::MessageAnswer::Yes);
-    QTest::keyClick(program.main.get(), Qt::Key_F2);
+    QTest::keyClick(&program.main, Qt::Key_F2);
     ASSERT_EQ(program.messages.Requests().size(), 1u);
     EXPECT_EQ(program.messages.Requests()[0].text, "Really ?");
     EXPECT_EQ(program.messages.Requests()[0].caption, "Abort Game ?");
     EXPECT_EQ(program.messages.Requests()[0].buttons, kit::MessageButtons::YesNo);
-    EXPECT_TRUE(program.main->Game().NoGame());
-    EXPECT_EQ(Action(program, "New1")->text(), "&New");
+    EXPECT_TRUE(program.main.Game().NoGame());
+    EXPECT_EQ(form.New1->text(), "&New");
 
     WriteSetting("BRIKO_DemoSpeed", "0");
-    QTest::keyClick(program.main.get(), Qt::Key_F10);
-    EXPECT_TRUE(program.main->Game().DemoRunning());
-    EXPECT_EQ(Action(program, "Demo1")->text(), "&Stop");
+    QTest::keyClick(&program.main, Qt::Key_F10);
+    EXPECT_TRUE(program.main.Game().DemoRunning());
+    EXPECT_EQ(form.Demo1->text(), "&Stop");
     EXPECT_EQ(state(), (std::vector<bool>{false, false, true, false, false}));
 
-    QTest::keyClick(program.main.get(), Qt::Key_F10);
-    EXPECT_FALSE(program.main->Game().DemoRunning());
-    EXPECT_EQ(Action(program, "Demo1")->text(), "&Demo");
+    QTest::keyClick(&program.main, Qt::Key_F10);
+    EXPECT_FALSE(program.main.Game().DemoRunning());
+    EXPECT_EQ(form.Demo1->text(), "&Demo");
     EXPECT_EQ(state(), (std::vector<bool>{true, true, true, true, true}));
 }
 
 TEST(BrikoMainWindow, EveryWindowIsSilverInTheFormFontWithItsExactCaption) {
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    const std::pair<const QWidget*, QString> forms[] = {
-        {program.main.get(), "- BRIKO for Windows 95 -"},
-        {program.options.get(), "BRIKO Options"},
-        {program.about.get(), "About Brikoline"},
-        {program.controls.get(), "BRIKO Controls"}};
+    const std::pair<const QWidget*, QString> forms[] = {{&program.main, "- BRIKO for Windows 95 -"},
+                                                        {&program.options, "BRIKO Options"},
+                                                        {&program.about, "About Brikoline"},
+                                                        {&program.controls, "BRIKO Controls"}};
     for (const auto& [form, caption] : forms) {
         kit::testing::ExpectFormStyle(*form);
         EXPECT_EQ(form->windowTitle(), caption);
     }
-    EXPECT_EQ(program.main->menuBar()->font(), kit::formFont());
+    EXPECT_EQ(program.main.menuBar()->font(), kit::formFont());
 }
 
 TEST(BrikoMainWindow, DisabledMenuTitlesAreGreyYetReadableInAGameAndADemonstration) {
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    QMenuBar& bar = *program.main->menuBar();
-    auto menu = [&](const char* name) {
-        return program.main->findChild<QMenu*>(QString::fromLatin1(name))->menuAction();
-    };
-    QTest::keyClick(program.main.get(), Qt::Key_F2);
-    for (QAction* locked : {menu("Game1"), Action(program, "Demo1"), menu("Help1")})
-        kit::testing::ExpectGreyedButReadable(bar, locked, Action(program, "New1"));
+    QMenuBar& bar = *program.main.menuBar();
+    const Ui::BRIKOMainWindow& form = program.main.Form();
+    QTest::keyClick(&program.main, Qt::Key_F2);
+    for (QAction* locked : {form.Game1->menuAction(), form.Demo1, form.Help1->menuAction()})
+        kit::testing::ExpectGreyedButReadable(bar, locked, form.New1);
 
     program.messages.AnswerQuestions(kit::MessageAnswer::Yes);
-    QTest::keyClick(program.main.get(), Qt::Key_F2);
+    QTest::keyClick(&program.main, Qt::Key_F2);
     WriteSetting("BRIKO_DemoSpeed", "0");
-    QTest::keyClick(program.main.get(), Qt::Key_F10);
-    for (QAction* locked : {menu("Game1"), Action(program, "New1"), Action(program, "Pause1")})
-        kit::testing::ExpectGreyedButReadable(bar, locked, Action(program, "Demo1"));
-    QTest::keyClick(program.main.get(), Qt::Key_F10);
+    QTest::keyClick(&program.main, Qt::Key_F10);
+    for (QAction* locked : {form.Game1->menuAction(), form.New1, form.Pause1})
+        kit::testing::ExpectGreyedButReadable(bar, locked, form.Demo1);
+    QTest::keyClick(&program.main, Qt::Key_F10);
 }
 
 TEST(BrikoMainWindow, PauseStopsTheFallTimerAndAbortAnsweredNoResumes) {
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    QTest::keyClick(program.main.get(), Qt::Key_F2);
-    EXPECT_TRUE(program.main->FallTimer().isActive());
-    EXPECT_EQ(program.main->FallTimer().interval(), 500);
+    QTest::keyClick(&program.main, Qt::Key_F2);
+    EXPECT_TRUE(program.main.FallTimer().isActive());
+    EXPECT_EQ(program.main.FallTimer().interval(), 500);
 
-    QTest::keyClick(program.main.get(), Qt::Key_F3);
-    EXPECT_TRUE(program.main->Game().Paused());
-    EXPECT_FALSE(program.main->FallTimer().isActive());
-    QTest::keyClick(program.main.get(), Qt::Key_F3);
-    EXPECT_FALSE(program.main->Game().Paused());
-    EXPECT_TRUE(program.main->FallTimer().isActive());
+    QTest::keyClick(&program.main, Qt::Key_F3);
+    EXPECT_TRUE(program.main.Game().Paused());
+    EXPECT_FALSE(program.main.FallTimer().isActive());
+    QTest::keyClick(&program.main, Qt::Key_F3);
+    EXPECT_FALSE(program.main.Game().Paused());
+    EXPECT_TRUE(program.main.FallTimer().isActive());
 
     program.messages.AnswerQuestions(kit::MessageAnswer::No);
-    QTest::keyClick(program.main.get(), Qt::Key_F2);
+    QTest::keyClick(&program.main, Qt::Key_F2);
     EXPECT_EQ(program.messages.Requests().size(), 1u);
-    EXPECT_FALSE(program.main->Game().NoGame());
-    EXPECT_FALSE(program.main->Game().Paused());
-    EXPECT_TRUE(program.main->FallTimer().isActive());
+    EXPECT_FALSE(program.main.Game().NoGame());
+    EXPECT_FALSE(program.main.Game().Paused());
+    EXPECT_TRUE(program.main.FallTimer().isActive());
 }
 
 TEST(BrikoMainWindow, ArrowsMoveAndRotateShiftMirrorsAndWallsRefuse) {
     // L mirrored (piece 8), which New shows in rotation 1.
-    ScriptedDraws random({PieceDraw(8), PieceDraw(17)});
-    BrikoProgram program(&random);
+    ScriptedRandom random{PieceDraw(8), PieceDraw(17)};
+    BrikoWindows program(&random);
     program.Show();
-    TBrikoMainWindow& window = *program.main;
-    const briko::BrikoGame& game = window.Game();
+    TBrikoMainWindow& window = program.main;
+    const BrikoGame& game = window.Game();
     QTest::keyClick(&window, Qt::Key_F2);
     ASSERT_EQ(game.PieceNumber(), 8);
     ASSERT_EQ(game.PieceRotation(), 1);
@@ -210,10 +194,10 @@ TEST(BrikoMainWindow, ArrowsMoveAndRotateShiftMirrorsAndWallsRefuse) {
 }
 
 TEST(BrikoMainWindow, KeysActWhilePausedAndADropRestartsTheTimer) {
-    ScriptedDraws random({PieceDraw(17), PieceDraw(17)});
-    BrikoProgram program(&random);
+    ScriptedRandom random{PieceDraw(17), PieceDraw(17)};
+    BrikoWindows program(&random);
     program.Show();
-    TBrikoMainWindow& window = *program.main;
+    TBrikoMainWindow& window = program.main;
     QTest::keyClick(&window, Qt::Key_F2);
     TickIntoView(window);
     QTest::keyClick(&window, Qt::Key_F3);
@@ -227,9 +211,9 @@ TEST(BrikoMainWindow, KeysActWhilePausedAndADropRestartsTheTimer) {
 }
 
 TEST(BrikoMainWindow, DownFallsFastUntilReallyReleased) {
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    TBrikoMainWindow& window = *program.main;
+    TBrikoMainWindow& window = program.main;
     QTest::keyClick(&window, Qt::Key_F2);
 
     SendKey(&window, QEvent::KeyPress, Qt::Key_Down, false);
@@ -259,11 +243,12 @@ TEST(BrikoMainWindow, TheJoystickMovesRotatesMirrorsAndDrops) {
     VirtualStick stick;
     ASSERT_TRUE(stick.ready()) << SDL_GetError();
     WriteSetting("BRIKO_JoyEnabled", "1");
-    ScriptedDraws random({PieceDraw(8), PieceDraw(17)});
-    BrikoProgram program(&random);
-    TBrikoMainWindow& window = *program.main;
+    ScriptedRandom random{PieceDraw(8), PieceDraw(17)};
+    random.FallBackTo(0);
+    BrikoWindows program(&random);
+    TBrikoMainWindow& window = program.main;
     ASSERT_TRUE(window.Joystick().Active());
-    const briko::BrikoGame& game = window.Game();
+    const BrikoGame& game = window.Game();
     window.Game().New();
 
     stick.Set(-32768, 0, false);
@@ -300,11 +285,11 @@ TEST(BrikoMainWindow, TheJoystickMovesRotatesMirrorsAndDrops) {
 
 TEST(BrikoMainWindow, APadPluggedInOrPulledOutDuringAGameNeverStopsItOrSaysAnything) {
     WriteSetting("BRIKO_JoyEnabled", "1");
-    ScriptedDraws random({PieceDraw(8), PieceDraw(17)});
-    BrikoProgram program(&random);
-    TBrikoMainWindow& window = *program.main;
+    ScriptedRandom random{PieceDraw(8), PieceDraw(17)};
+    BrikoWindows program(&random);
+    TBrikoMainWindow& window = program.main;
     EXPECT_FALSE(window.Joystick().Active()) << "no pad at start";
-    const briko::BrikoGame& game = window.Game();
+    const BrikoGame& game = window.Game();
     window.Game().New();
     TickIntoView(window);
 
@@ -337,15 +322,12 @@ class FourRows : public ::testing::Test {
     void SetUp() override {
         WriteSetting("BRIKO_Rows", "4");
         WriteSetting("BRIKO_Sound", "1");
-        // The current and next pieces: I and X; then four rows, colour draws and
-        // four hole draws each, all holes in well column 5 (board column 10).
+        // The current and next pieces: I and X; then four rows with all their
+        // holes in well column 5 (board column 10).
         random_.Script({PieceDraw(16), PieceDraw(17)});
-        for (int row = 0; row < 4; ++row) {
-            for (int cell = 0; cell < 12; ++cell)
-                random_.Script({2});
-            random_.Script({5, 5, 5, 5});
-        }
-        program_ = std::make_unique<BrikoProgram>(&random_);
+        ScriptStartingRows(random_, 4, 5);
+        random_.FallBackTo(0);
+        program_ = std::make_unique<BrikoWindows>(&random_);
         program_->Show();
         window().Game().New();
         // Rotation 1 of I lies flat; one turn stands it upright in box column 2.
@@ -354,11 +336,11 @@ class FourRows : public ::testing::Test {
         TickIntoView(window());
     }
 
-    TBrikoMainWindow& window() { return *program_->main; }
+    TBrikoMainWindow& window() { return program_->main; }
     const std::vector<kit::BeepSound>& beeps() { return program_->beeper.sounds; }
 
-    ScriptedDraws random_;
-    std::unique_ptr<BrikoProgram> program_;
+    ScriptedRandom random_;
+    std::unique_ptr<BrikoWindows> program_;
 };
 
 TEST_F(FourRows, ByGravityGiveNoBeep) {
@@ -379,11 +361,14 @@ TEST_F(FourRows, ByAHardDropGiveOneBeep) {
 // Demonstration games of X pieces alone top out after a few dozen pieces.
 class Demonstration : public ::testing::Test {
   protected:
-    void SetUp() override { WriteSetting("BRIKO_DemoSpeed", "0"); }
+    void SetUp() override {
+        WriteSetting("BRIKO_DemoSpeed", "0");
+        random_.FallBackTo(PieceDraw(17));
+    }
 
     void Start(bool loop) {
         WriteSetting("BRIKO_DemoLoop", loop ? "1" : "0");
-        program_ = std::make_unique<BrikoProgram>(&random_);
+        program_ = std::make_unique<BrikoWindows>(&random_);
         program_->Show();
         QTest::keyClick(&window(), Qt::Key_F10);
         ASSERT_TRUE(window().Game().DemoRunning());
@@ -404,15 +389,15 @@ class Demonstration : public ::testing::Test {
         return 0;
     }
 
-    std::optional<briko::DemoStatsRecord> Stats() {
+    std::optional<DemoStatsRecord> Stats() {
         DemoStatsFile file;
-        return briko::LoadDemoStats(file);
+        return LoadDemoStats(file);
     }
 
-    TBrikoMainWindow& window() { return *program_->main; }
+    TBrikoMainWindow& window() { return program_->main; }
 
-    ScriptedDraws random_{{}, PieceDraw(17)};
-    std::unique_ptr<BrikoProgram> program_;
+    ScriptedRandom random_;
+    std::unique_ptr<BrikoWindows> program_;
 };
 
 TEST_F(Demonstration, StoppedRecordsNothing) {
@@ -439,7 +424,7 @@ TEST_F(Demonstration, LoopsAndRecordsTheRowsOfEachGame) {
     EXPECT_EQ(stats->Played, 2);
     EXPECT_EQ(stats->Minimum, std::min(first, second));
     EXPECT_EQ(stats->Maximum, std::max(first, second));
-    EXPECT_EQ(Action(*program_, "Demo1")->text(), "&Stop");
+    EXPECT_EQ(window().Form().Demo1->text(), "&Stop");
 }
 
 TEST_F(Demonstration, WithoutLoopEndsIdleAfterOneGame) {
@@ -448,26 +433,26 @@ TEST_F(Demonstration, WithoutLoopEndsIdleAfterOneGame) {
     EXPECT_FALSE(window().Game().DemoRunning());
     EXPECT_TRUE(window().Game().NoGame());
     EXPECT_FALSE(window().FallTimer().isActive());
-    EXPECT_EQ(Action(*program_, "Demo1")->text(), "&Demo");
-    EXPECT_TRUE(MenuEnabled(*program_, "Game1"));
+    EXPECT_EQ(window().Form().Demo1->text(), "&Demo");
+    EXPECT_TRUE(window().Form().Game1->menuAction()->isEnabled());
     ASSERT_TRUE(Stats().has_value());
     EXPECT_EQ(Stats()->Played, 1);
 }
 
 TEST(BrikoMainWindow, StatsShowsTheRecordWithABeepOrSaysNoGameWasPlayed) {
     WriteSetting("BRIKO_Sound", "1");
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    QTest::keyClick(program.main.get(), Qt::Key_F11);
+    QTest::keyClick(&program.main, Qt::Key_F11);
     ASSERT_EQ(program.messages.Requests().size(), 1u);
     EXPECT_EQ(program.messages.Requests()[0].text, "No demo game has been played !");
     EXPECT_EQ(program.messages.Requests()[0].caption, "BRIKO Demo Statistics");
     EXPECT_EQ(program.messages.Requests()[0].icon, kit::MessageIcon::Error);
 
     DemoStatsFile file;
-    briko::RecordDemoResult(file, 12);
-    briko::RecordDemoResult(file, 10);
-    QTest::keyClick(program.main.get(), Qt::Key_F11);
+    RecordDemoResult(file, 12);
+    RecordDemoResult(file, 10);
+    QTest::keyClick(&program.main, Qt::Key_F11);
     ASSERT_EQ(program.messages.Requests().size(), 2u);
     const QString dashes(51, QChar('-'));
     EXPECT_EQ(program.messages.Requests()[1].caption, "BRIKO Demo Statistics : ");
@@ -481,10 +466,11 @@ TEST(BrikoMainWindow, StatsShowsTheRecordWithABeepOrSaysNoGameWasPlayed) {
 }
 
 TEST(BrikoMainWindow, RightClickShowsBestWithTheRunningScore) {
-    ScriptedDraws random({PieceDraw(16), PieceDraw(16)});
-    BrikoProgram program(&random);
+    ScriptedRandom random{PieceDraw(16), PieceDraw(16)};
+    random.FallBackTo(0);
+    BrikoWindows program(&random);
     program.Show();
-    TBrikoMainWindow& window = *program.main;
+    TBrikoMainWindow& window = program.main;
     QTest::keyClick(&window, Qt::Key_F2);
     TickIntoView(window);
     QTest::keyClick(&window, Qt::Key_Space);
@@ -511,12 +497,12 @@ TEST(BrikoMainWindow, RightClickShowsBestWithTheRunningScore) {
 
 TEST(BrikoMainWindow, ALostGameSaysSoThenOffersTheTableWithItsScore) {
     WriteSetting("BRIKO_Rows", "10");
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    TBrikoMainWindow& window = *program.main;
+    TBrikoMainWindow& window = program.main;
     QTest::keyClick(&window, Qt::Key_F2);
     // Ticks stop as soon as the well is topped out: the next one ends the game.
-    auto topped = [&] { return briko::IsToppedOut(window.Game().GetBoard()); };
+    auto topped = [&] { return IsToppedOut(window.Game().GetBoard()); };
     for (int drops = 0; drops < 60 && !topped(); ++drops) {
         for (int tick = 0; tick < 2 && !topped(); ++tick)
             window.Game().Tick();
@@ -540,7 +526,7 @@ TEST(BrikoMainWindow, ALostGameSaysSoThenOffersTheTableWithItsScore) {
     EXPECT_EQ(shown, finalScore);
     EXPECT_EQ(window.Game().Score(), 0);
     EXPECT_FALSE(window.FallTimer().isActive());
-    EXPECT_EQ(Action(program, "New1")->text(), "&New");
+    EXPECT_EQ(window.Form().New1->text(), "&New");
 }
 
 // X in rotation 1 after five ticks: its centre at (10, 3), its top arm at (10, 2).
@@ -552,11 +538,11 @@ void BringXIntoView(TBrikoMainWindow& window) {
 }
 
 TEST(BrikoMainWindow, DrawsAPieceAsOneShapeInTheAggregatedDesign) {
-    ScriptedDraws random({PieceDraw(17), PieceDraw(17)});
-    BrikoProgram program(&random);
+    ScriptedRandom random{PieceDraw(17), PieceDraw(17)};
+    BrikoWindows program(&random);
     program.Show();
-    BringXIntoView(*program.main);
-    const QImage client = Grab(*program.main);
+    BringXIntoView(program.main);
+    const QImage client = Grab(program.main);
     // X has colour 5; the centre joins all four sides, the top arm only downward.
     EXPECT_EQ(CellOf(client, 10, 3), Tile(15, 5));
     EXPECT_EQ(CellOf(client, 10, 2), Tile(4, 5));
@@ -568,11 +554,11 @@ TEST(BrikoMainWindow, DrawsAPieceAsOneShapeInTheAggregatedDesign) {
 
 TEST(BrikoMainWindow, DrawsPiecesWithTheFirstTileOfAnotherDesign) {
     WriteSetting("BRIKO_Which", "3");
-    ScriptedDraws random({PieceDraw(17), PieceDraw(17)});
-    BrikoProgram program(&random);
+    ScriptedRandom random{PieceDraw(17), PieceDraw(17)};
+    BrikoWindows program(&random);
     program.Show();
-    BringXIntoView(*program.main);
-    const QImage client = Grab(*program.main);
+    BringXIntoView(program.main);
+    const QImage client = Grab(program.main);
     EXPECT_EQ(CellOf(client, 10, 3), Tile(0, 5 + 9 * 3));
     EXPECT_EQ(CellOf(client, 10, 2), Tile(0, 5 + 9 * 3));
     EXPECT_NE(Tile(0, 5 + 9 * 3), Tile(0, 5));
@@ -580,9 +566,9 @@ TEST(BrikoMainWindow, DrawsPiecesWithTheFirstTileOfAnotherDesign) {
 }
 
 TEST(BrikoMainWindow, IdleWellIsAWallAndTheNextBoxShowsTheIcon) {
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    const QImage client = Grab(*program.main);
+    const QImage client = Grab(program.main);
     EXPECT_EQ(CellOf(client, 5, 0), Tile(0, 8));
     EXPECT_EQ(CellOf(client, 16, 24), Tile(0, 8));
     // The box's frame of empty tiles, and the icon inside it.
@@ -602,16 +588,16 @@ TEST(BrikoMainWindow, LoadsSettingsIntoTheOfferedRangesAndWritesThemAtExit) {
     WriteSetting("BRIKO_Sound", "1");
     WriteSetting("BRIKO_JoyEnabled", "2");
     {
-        BrikoProgram program;
-        const briko::BrikoOptions& options = program.main->Game().Options();
+        BrikoWindows program;
+        const BrikoOptions& options = program.main.Game().Options();
         EXPECT_EQ(options.StartLevel, 10);
         EXPECT_EQ(options.StartRows, 0);
         EXPECT_EQ(options.DemoSpeed, 20);
-        EXPECT_EQ(program.main->MusicType(), 3);
-        EXPECT_EQ(program.main->BlockDesign(), 4);
+        EXPECT_EQ(program.main.Settings().music, 3);
+        EXPECT_EQ(program.main.Settings().which, 4);
         EXPECT_TRUE(options.SoundOn);
-        EXPECT_FALSE(program.main->JoystickOn());
-        program.main->Game().Options().DemoLoop = true;
+        EXPECT_FALSE(program.main.Settings().joyEnabled);
+        program.main.Settings().demoLoop = true;
     }
     EXPECT_EQ(ReadSetting("BRIKO_Start"), "10");
     EXPECT_EQ(ReadSetting("BRIKO_Rows"), "0");
@@ -626,47 +612,47 @@ TEST(BrikoMainWindow, LoadsSettingsIntoTheOfferedRangesAndWritesThemAtExit) {
 
 TEST(BrikoMainWindow, ALevelTenGameRunsAtTheShortestPeriod) {
     WriteSetting("BRIKO_Start", "10");
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    QTest::keyClick(program.main.get(), Qt::Key_F2);
-    EXPECT_EQ(program.main->FallTimer().interval(), TBrikoMainWindow::kShortestTimerPeriodMs);
+    QTest::keyClick(&program.main, Qt::Key_F2);
+    EXPECT_EQ(program.main.FallTimer().interval(), TBrikoMainWindow::kShortestTimerPeriodMs);
 }
 
 TEST(BrikoMainWindow, ClosingIdleShowsTheAboutWindowUnlessHidden) {
     {
-        BrikoProgram program;
+        BrikoWindows program;
         program.Show();
         bool shown = false;
         WhenModal([&](QWidget* modal) {
-            shown = modal == program.about.get();
+            shown = modal == &program.about;
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        program.main->close();
+        program.main.close();
         EXPECT_TRUE(shown);
     }
     WriteSetting("BRIKO_HideAboutBox", "1");
     {
-        BrikoProgram program;
+        BrikoWindows program;
         program.Show();
-        program.main->close();
+        program.main.close();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        EXPECT_FALSE(program.main->isVisible());
+        EXPECT_FALSE(program.main.isVisible());
     }
 }
 
 TEST(BrikoMainWindow, ClosingDuringAGameSkipsTheAboutWindow) {
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    QTest::keyClick(program.main.get(), Qt::Key_F2);
-    program.main->close();
-    EXPECT_FALSE(program.main->isVisible());
+    QTest::keyClick(&program.main, Qt::Key_F2);
+    program.main.close();
+    EXPECT_FALSE(program.main.isVisible());
     EXPECT_TRUE(program.messages.Requests().empty());
 }
 
 TEST(BrikoMainWindow, AboutShowsTheStandardBoxAndF1TheControls) {
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    QTest::keyClick(program.main.get(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&program.main, Qt::Key_A, Qt::ControlModifier);
     ASSERT_EQ(program.messages.Requests().size(), 1u);
     EXPECT_EQ(program.messages.Requests()[0].kind, kit::MessageKind::About);
     EXPECT_TRUE(program.messages.Requests()[0].text.contains("Dedicated to @Self"));
@@ -674,44 +660,46 @@ TEST(BrikoMainWindow, AboutShowsTheStandardBoxAndF1TheControls) {
 
     bool shown = false;
     WhenModal([&](QWidget* modal) {
-        shown = modal == program.controls.get();
+        shown = modal == &program.controls;
         QTest::keyClick(modal, Qt::Key_Space);
     });
-    QTest::keyClick(program.main.get(), Qt::Key_F1);
+    QTest::keyClick(&program.main, Qt::Key_F1);
     EXPECT_TRUE(shown);
-    EXPECT_FALSE(program.controls->isVisible());
+    EXPECT_FALSE(program.controls.isVisible());
 }
 
 TEST(BrikoMainWindow, OptionsOkAppliesAndCancelLeavesTheSettings) {
-    BrikoProgram program;
+    BrikoWindows program;
     program.Show();
-    TBrikoMainWindow& window = *program.main;
-    WhenModal([](QWidget* modal) {
-        modal->findChild<QSlider*>("TrackBar2")->setValue(7);
-        modal->findChild<QAbstractButton*>("RadioGroup1Item2")->click();
-        QTest::mouseClick(modal->findChild<QAbstractButton*>("Button2"), Qt::LeftButton);
+    TBrikoMainWindow& window = program.main;
+    const Ui::BRIKOOptionsWindow& options = program.options.Form();
+    WhenModal([&](QWidget*) {
+        options.TrackBar2->setValue(7);
+        options.RadioGroup1Item2->click();
+        QTest::mouseClick(options.Button2, Qt::LeftButton);
     });
     QTest::keyClick(&window, Qt::Key_F6);
     EXPECT_EQ(window.Game().Options().StartLevel, 0);
-    EXPECT_EQ(window.BlockDesign(), 0);
+    EXPECT_EQ(window.Settings().which, 0);
 
     int shownLevel = -1;
-    WhenModal([&](QWidget* modal) {
-        shownLevel = modal->findChild<QSlider*>("TrackBar2")->value();
-        modal->findChild<QSlider*>("TrackBar2")->setValue(7);
-        modal->findChild<QAbstractButton*>("RadioGroup1Item2")->click();
-        QTest::mouseClick(modal->findChild<QAbstractButton*>("Button1"), Qt::LeftButton);
+    WhenModal([&](QWidget*) {
+        shownLevel = options.TrackBar2->value();
+        options.TrackBar2->setValue(7);
+        options.RadioGroup1Item2->click();
+        QTest::mouseClick(options.Button1, Qt::LeftButton);
     });
-    Action(program, "Options")->trigger();
+    window.Form().Options->trigger();
     EXPECT_EQ(shownLevel, 0);
     EXPECT_EQ(window.Game().Options().StartLevel, 7);
-    EXPECT_EQ(window.BlockDesign(), 2);
+    EXPECT_EQ(window.Settings().which, 2);
 
     // Options open only while no game runs.
-    Action(program, "New1")->trigger();
+    window.Form().New1->trigger();
     ASSERT_TRUE(window.Game().PlayerGameOn());
     window.OptionsClick();
-    EXPECT_FALSE(program.options->isVisible());
+    EXPECT_FALSE(program.options.isVisible());
 }
 
 }  // namespace
+}  // namespace briko

@@ -9,6 +9,7 @@
 #include "briko/windows/about_window.h"
 #include "briko/windows/controls_window.h"
 
+namespace briko {
 namespace {
 
 // Shows `window` modally from (100, 50) and lets `close` close it; returns where it stood.
@@ -45,22 +46,19 @@ TEST(PictureWindows, OpenBesideTheMainWindowAndAnyKeyClosesThem) {
 TEST(PictureWindows, AClickOnThePictureClosesThem) {
     TBRIKOControls controls;
     ShowAndClose(controls, [&] {
-        QTest::mouseClick(controls.findChild<QLabel*>("Image1"), Qt::LeftButton, {},
-                          QPoint(50, 50));
+        QTest::mouseClick(controls.Form().Image1, Qt::LeftButton, {}, QPoint(50, 50));
     });
     TBRIKOAboutBoxWindow about;
-    ShowAndClose(about, [&] {
-        QTest::mouseClick(about.findChild<QLabel*>("Image1"), Qt::LeftButton, {}, QPoint(50, 50));
-    });
+    ShowAndClose(
+        about, [&] { QTest::mouseClick(about.Form().Image1, Qt::LeftButton, {}, QPoint(50, 50)); });
 }
 
 TEST(PictureWindows, ShowTheirPictures) {
     TBRIKOControls controls;
-    const QLabel* picture = controls.findChild<QLabel*>("Image1");
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->pixmap().size(), QSize(345, 185));
+    EXPECT_EQ(controls.Form().Image1->pixmap().size(), QSize(345, 185));
     TBRIKOAboutBoxWindow about;
-    EXPECT_EQ(about.findChild<QLabel*>("Image1")->pixmap().size(), QSize(300, 177));
+    EXPECT_EQ(about.Form().Image1->pixmap().size(), QSize(300, 177));
 }
 
 }  // namespace
+}  // namespace briko

@@ -4,41 +4,21 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include "kit/settings/profile.h"
 
-namespace briko_window_testing {
+namespace briko::testing {
 
-int ScriptedDraws::Random(int range) {
-    if (draws_.empty())
-        return std::clamp(fallback_, 0, range - 1);
-    const int draw = draws_.front();
-    draws_.pop_front();
-    return std::clamp(draw, 0, range - 1);
+BrikoWindows::BrikoWindows(kit::RandomSource* random)
+    : main(random), options(&main), best(&main), about(&main), controls(&main) {
+    main.SetWindows({&options, &best, &about, &controls});
 }
 
-BrikoProgram::BrikoProgram(kit::RandomSource* random) {
-    main = std::make_unique<TBrikoMainWindow>(random);
-    options = std::make_unique<TBRIKOOptionsWindow>();
-    best = std::make_unique<kit::TBRIKOBestWindow>();
-    about = std::make_unique<TBRIKOAboutBoxWindow>();
-    controls = std::make_unique<TBRIKOControls>();
-    main->SetWindows({options.get(), best.get(), about.get(), controls.get()});
-}
-
-BrikoProgram::~BrikoProgram() {
-    // The about window may open while the main window closes; nobody is there to close it.
-    main->SetWindows({});
-    main.reset();
-}
-
-void BrikoProgram::Show() {
-    main->show();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+void BrikoWindows::Show() {
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
 }
 
 void WriteSetting(const std::string& key, const std::string& value, const std::string& section) {
@@ -55,4 +35,4 @@ void SendKey(QWidget* widget, QEvent::Type type, Qt::Key key, bool autoRepeat,
     QApplication::sendEvent(widget, &event);
 }
 
-}  // namespace briko_window_testing
+}  // namespace briko::testing

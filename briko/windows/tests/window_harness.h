@@ -1,13 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
 
-#include <deque>
-#include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "briko/windows/about_window.h"
 #include "briko/windows/controls_window.h"
@@ -17,28 +12,12 @@
 #include "kit/random/random_source.h"
 #include "kit/testing/window_testing.h"
 
-namespace briko_window_testing {
+namespace briko::testing {
 
-// Draws from a script first, then `fallback` for every range (clamped into it),
-// so a test decides the pieces and debris it cares about.
-class ScriptedDraws : public kit::RandomSource {
-  public:
-    explicit ScriptedDraws(std::deque<int> draws = {}, int fallback = 0)
-        : draws_(std::move(draws)), fallback_(fallback) {}
-    void Script(std::initializer_list<int> draws) { draws_.insert(draws_.end(), draws); }
-    int Random(int range) override;
-
-  private:
-    std::deque<int> draws_;
-    int fallback_;
-};
-
-// The program's windows, created in the program's order, with every message
-// box answered and recorded and every beep recorded.
-class BrikoProgram {
-  public:
-    explicit BrikoProgram(kit::RandomSource* random = nullptr);
-    ~BrikoProgram();
+// The program's windows, created as the program creates them, with every
+// message box answered and recorded and every beep recorded.
+struct BrikoWindows {
+    explicit BrikoWindows(kit::RandomSource* random = nullptr);
 
     // Shows the main window and waits until it is active, so that shortcuts reach it.
     void Show();
@@ -47,11 +26,11 @@ class BrikoProgram {
     kit::testing::MessageLog messages;
     kit::testing::RecordingBeeper beeper;
 
-    std::unique_ptr<TBrikoMainWindow> main;
-    std::unique_ptr<TBRIKOOptionsWindow> options;
-    std::unique_ptr<kit::TBRIKOBestWindow> best;
-    std::unique_ptr<TBRIKOAboutBoxWindow> about;
-    std::unique_ptr<TBRIKOControls> controls;
+    TBrikoMainWindow main;
+    TBRIKOOptionsWindow options;
+    kit::TBRIKOBestWindow best;
+    TBRIKOAboutBoxWindow about;
+    TBRIKOControls controls;
 };
 
 using kit::testing::WhenModal;
@@ -66,4 +45,4 @@ std::string ReadSetting(const std::string& key,
 void SendKey(QWidget* widget, QEvent::Type type, Qt::Key key, bool autoRepeat,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-}  // namespace briko_window_testing
+}  // namespace briko::testing
