@@ -7,7 +7,6 @@
 #include "kit/digits/digits.h"
 #include "kit/highscores/pillora_best_window.h"
 #include "kit/settings/cdrom_warning.h"
-#include "pillora/ui_TPilloraMainWindow.h"
 #include "pillora/windows/animation_timing.h"
 #include "pillora/windows/options_window.h"
 #include "pillora/windows/program_icon.h"
@@ -36,10 +35,9 @@ const QString kHelpDocument = QStringLiteral(":/pillora/help/index.html");
 
 TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWidget* parent)
     : QMainWindow(parent),
-      ui_(std::make_unique<Ui::TPilloraWindow>()),
       random_(random ? std::move(random) : std::make_unique<kit::ClockRandomSource>()),
       bottle_(*this, *random_) {
-    ui_->setupUi(this);
+    ui_.setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -47,23 +45,23 @@ TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWid
 
     // The pictures of the program: tiles, digits and icon.
     screen_.emplace(
-        ScreenLayout{ui_->Bevel2->geometry(), ui_->Bevel7->geometry(), ui_->Bevel1->geometry(),
-                     ui_->Bevel4->geometry(), ui_->Bevel5->geometry(), ui_->Bevel6->geometry()},
+        ScreenLayout{ui_.Bevel2->geometry(), ui_.Bevel7->geometry(), ui_.Bevel1->geometry(),
+                     ui_.Bevel4->geometry(), ui_.Bevel5->geometry(), ui_.Bevel6->geometry()},
         QPixmap(QStringLiteral(":/pillora/Pillora.png")),
         kit::loadNumbersStrip(kit::Program::Pillora));
     icon_ = pilloraIcon();
     setWindowIcon(icon_);
-    ui_->ClientArea->installEventFilter(this);
-    ui_->Bevel2->setCursor(Qt::BlankCursor);
+    ui_.ClientArea->installEventFilter(this);
+    ui_.Bevel2->setCursor(Qt::BlankCursor);
     setFocusPolicy(Qt::StrongFocus);
 
-    connect(ui_->New2, &QAction::triggered, this, &TTPilloraWindow::Debut);
-    connect(ui_->Pause1, &QAction::triggered, this, &TTPilloraWindow::Pause);
-    connect(ui_->Best1, &QAction::triggered, this, &TTPilloraWindow::Best1Click);
-    connect(ui_->Options1, &QAction::triggered, this, &TTPilloraWindow::Options1Click);
-    connect(ui_->Exit1, &QAction::triggered, this, &TTPilloraWindow::Exit);
-    connect(ui_->Index1, &QAction::triggered, this, &TTPilloraWindow::Index1Click);
-    connect(ui_->About1, &QAction::triggered, this, &TTPilloraWindow::About1Click);
+    connect(ui_.New2, &QAction::triggered, this, &TTPilloraWindow::Debut);
+    connect(ui_.Pause1, &QAction::triggered, this, &TTPilloraWindow::Pause);
+    connect(ui_.Best1, &QAction::triggered, this, &TTPilloraWindow::Best1Click);
+    connect(ui_.Options1, &QAction::triggered, this, &TTPilloraWindow::Options1Click);
+    connect(ui_.Exit1, &QAction::triggered, this, &TTPilloraWindow::Exit);
+    connect(ui_.Index1, &QAction::triggered, this, &TTPilloraWindow::Index1Click);
+    connect(ui_.About1, &QAction::triggered, this, &TTPilloraWindow::About1Click);
 
     fallTimer_.setTimerType(Qt::PreciseTimer);
     connect(&fallTimer_, &QTimer::timeout, this, &TTPilloraWindow::WMTimer);
@@ -85,12 +83,12 @@ TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWid
 
 TTPilloraWindow::~TTPilloraWindow() {
     fallTimer_.stop();
-    ui_->ClientArea->removeEventFilter(this);
+    ui_.ClientArea->removeEventFilter(this);
     kit::SaveSettings(settings_);
 }
 
 QWidget* TTPilloraWindow::clientArea() const {
-    return ui_->ClientArea;
+    return ui_.ClientArea;
 }
 
 // --- Menu commands
@@ -182,8 +180,8 @@ void TTPilloraWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TTPilloraWindow::SetGameMenus(bool playing) {
-    ui_->New2->setText(playing ? QStringLiteral("&Abort") : QStringLiteral("&New"));
-    for (QMenu* menu : {ui_->Game1, ui_->Help1}) {
+    ui_.New2->setText(playing ? QStringLiteral("&Abort") : QStringLiteral("&New"));
+    for (QMenu* menu : {ui_.Game1, ui_.Help1}) {
         menu->menuAction()->setEnabled(!playing);
         // Their items' shortcuts go quiet with them.
         for (QAction* item : menu->actions())
@@ -262,8 +260,8 @@ void TTPilloraWindow::keyReleaseEvent(QKeyEvent* event) {
 // --- Drawing
 
 bool TTPilloraWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->ClientArea && event->type() == QEvent::Paint) {
-        QPainter painter(ui_->ClientArea);
+    if (watched == ui_.ClientArea && event->type() == QEvent::Paint) {
+        QPainter painter(ui_.ClientArea);
         screen_->paint(painter, static_cast<QPaintEvent*>(event)->rect());
         return true;
     }
@@ -274,13 +272,13 @@ void TTPilloraWindow::Redraw(const QRect& rect) {
     if (rect.isEmpty())
         return;
     pending_ += rect;
-    ui_->ClientArea->update(rect);
+    ui_.ClientArea->update(rect);
 }
 
 void TTPilloraWindow::FlushDrawing() {
     if (pending_.isEmpty())
         return;
-    ui_->ClientArea->repaint(pending_);
+    ui_.ClientArea->repaint(pending_);
     pending_ = QRegion();
 }
 
@@ -355,7 +353,7 @@ void TTPilloraWindow::RepaintAll() {
     if (!noGame && bottle_.Current().row >= 0)
         bottle_.DrawCapsule();
     pending_ = QRegion();
-    ui_->ClientArea->repaint();
+    ui_.ClientArea->repaint();
 }
 
 }  // namespace pillora

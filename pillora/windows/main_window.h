@@ -4,6 +4,7 @@
 #include "kit/settings/settings.h"
 #include "pillora/rules/bottle.h"
 #include "pillora/rules/pillora_view.h"
+#include "pillora/ui_main_window.h"
 #include "pillora/windows/bottle_screen.h"
 
 #include <QIcon>
@@ -14,10 +15,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-
-namespace Ui {
-class TPilloraWindow;
-}
 
 namespace kit {
 class TPilloraBestWindow;
@@ -59,7 +56,7 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     int requestedInterval() const { return requestedInterval_; }
     TPilloraOptionWindow& optionWindow() { return *options_; }
     kit::TPilloraBestWindow& bestWindow() { return *best_; }
-    const Ui::TPilloraWindow& form() const { return *ui_; }
+    const Ui::TPilloraWindow& form() const { return ui_; }
 
   public slots:
     // The menu commands, named after their items.
@@ -103,7 +100,7 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     void FlushDrawing();
     void ShowAboutBox();
 
-    std::unique_ptr<Ui::TPilloraWindow> ui_;
+    Ui::TPilloraWindow ui_;
     std::unique_ptr<kit::RandomSource> random_;
     Bottle bottle_;
     std::optional<BottleScreen> screen_;

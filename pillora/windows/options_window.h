@@ -1,13 +1,9 @@
 #pragma once
 
+#include "pillora/ui_options_window.h"
+
 #include <QDialog>
 #include <QRect>
-
-#include <memory>
-
-namespace Ui {
-class PilloraOptionWindow;
-}
 
 namespace pillora {
 
@@ -21,7 +17,6 @@ class TPilloraOptionWindow : public QDialog {
 
   public:
     explicit TPilloraOptionWindow(QWidget* parent = nullptr);
-    ~TPilloraOptionWindow() override;
 
     // The main window's frame on the screen; the window opens 20 pixels right
     // of and below its top-left corner.
@@ -31,7 +26,7 @@ class TPilloraOptionWindow : public QDialog {
     void BindOptions(bool& soundOn, bool& singlesSlide, bool& virusesMove, bool& showNext,
                      int& startLevel, int& alignCount);
 
-    const Ui::PilloraOptionWindow& form() const { return *ui_; }
+    const Ui::PilloraOptionWindow& form() const { return ui_; }
 
   public slots:
     // Writes the controls into the bound variables and closes the window.
@@ -43,7 +38,7 @@ class TPilloraOptionWindow : public QDialog {
   private:
     void SetupWindow();
 
-    std::unique_ptr<Ui::PilloraOptionWindow> ui_;
+    Ui::PilloraOptionWindow ui_;
     QRect placement_;
     bool* soundOn_ = nullptr;
     bool* singlesSlide_ = nullptr;

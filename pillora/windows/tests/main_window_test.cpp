@@ -7,8 +7,6 @@
 #include "kit/settings/profile.h"
 #include "kit/settings/settings.h"
 #include "kit/testing/form_style_testing.h"
-#include "pillora/ui_TPilloraMainWindow.h"
-#include "pillora/ui_TPilloraOptionsWindow.h"
 #include "pillora/windows/options_window.h"
 #include "pillora/windows/tests/window_harness.h"
 

@@ -1,6 +1,5 @@
 #include "pillora/windows/options_window.h"
 
-#include "pillora/ui_TPilloraOptionsWindow.h"
 #include "pillora/windows/tests/window_harness.h"
 
 #include <QTest>
