@@ -68,8 +68,8 @@ TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWid
 
     bottle_.FillIdle();
     bottle_.SetScore(0);
-    settings_ = kit::LoadPilloraSettings();
-    PushOptionsToBottle();
+    LoadSettings();
+    ApplyOptions();
     RepaintAll();
 
     // A fixed window in the middle of the screen.
@@ -79,11 +79,21 @@ TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWid
 
     options_ = new TPilloraOptionWindow(this);
     best_ = new kit::TPilloraBestWindow(this);
+    connect(options_, &TPilloraOptionWindow::OptionsChanged, this, &TTPilloraWindow::ApplyOptions);
 }
 
 TTPilloraWindow::~TTPilloraWindow() {
     fallTimer_.stop();
     ui_.ClientArea->removeEventFilter(this);
+    SaveSettings();
+}
+
+void TTPilloraWindow::LoadSettings() {
+    // The kit brings hand-edited values into range as it reads them.
+    settings_ = kit::LoadPilloraSettings();
+}
+
+void TTPilloraWindow::SaveSettings() const {
     kit::SaveSettings(settings_);
 }
 
@@ -148,10 +158,8 @@ void TTPilloraWindow::Best(std::uint16_t score) {
 
 void TTPilloraWindow::Options1Click() {
     options_->SetPlacement(frameGeometry());
-    options_->BindOptions(settings_.soundOk, settings_.singlesOk, settings_.virusesMove,
-                          settings_.showNext, settings_.level, settings_.nbAligne);
+    options_->BindOptions(settings_);
     options_->exec();
-    PushOptionsToBottle();
 }
 
 void TTPilloraWindow::Index1Click() {
@@ -189,7 +197,9 @@ void TTPilloraWindow::SetGameMenus(bool playing) {
     }
 }
 
-void TTPilloraWindow::PushOptionsToBottle() {
+// What Ok changes reaches the rules: the run length at the next resolve and
+// the singles slide; the rest is read where it is used.
+void TTPilloraWindow::ApplyOptions() {
     bottle_.SetAlignCount(settings_.nbAligne);
     bottle_.SetSinglesSlide(settings_.singlesOk);
 }

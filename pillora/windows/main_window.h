@@ -95,7 +95,9 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     void EndLostGame();
     void Best(std::uint16_t score);
     void SetGameMenus(bool playing);
-    void PushOptionsToBottle();
+    void LoadSettings();
+    void SaveSettings() const;
+    void ApplyOptions();
     void Redraw(const QRect& rect);
     void FlushDrawing();
     void ShowAboutBox();

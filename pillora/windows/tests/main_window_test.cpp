@@ -351,7 +351,7 @@ TEST_F(MainWindowTest, OptionsTakeEffectOnTheBottleAfterOk) {
     const OnNextModal options([&](QWidget* modal) {
         auto* options = qobject_cast<TPilloraOptionWindow*>(modal);
         ASSERT_NE(options, nullptr);
-        options->form().CheckBox2->setChecked(true);
+        options->Form().CheckBox2->setChecked(true);
         options->Ok();
     });
     Key(Qt::Key_F6);
