@@ -3,6 +3,7 @@
 #include "kit/audio/sound_effect.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/help_window.h"
+#include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/pillora_best_window.h"
@@ -33,10 +34,8 @@ const QString kHelpDocument = QStringLiteral(":/pillora/help/index.html");
 
 }  // namespace
 
-TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWidget* parent)
-    : QMainWindow(parent),
-      random_(random ? std::move(random) : std::make_unique<kit::ClockRandomSource>()),
-      bottle_(*this, *random_) {
+TTPilloraWindow::TTPilloraWindow(kit::RandomSource* random, QWidget* parent)
+    : QMainWindow(parent), bottle_(*this, random != nullptr ? *random : clockRandom_) {
     ui_.setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -76,16 +75,18 @@ TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWid
     setFixedSize(sizeHint());
     if (const QScreen* shown = QGuiApplication::primaryScreen())
         move(shown->availableGeometry().center() - rect().center());
-
-    options_ = new TPilloraOptionWindow(this);
-    best_ = new kit::TPilloraBestWindow(this);
-    connect(options_, &TPilloraOptionWindow::OptionsChanged, this, &TTPilloraWindow::ApplyOptions);
 }
 
 TTPilloraWindow::~TTPilloraWindow() {
     fallTimer_.stop();
     ui_.ClientArea->removeEventFilter(this);
     SaveSettings();
+}
+
+void TTPilloraWindow::SetWindows(const Windows& windows) {
+    windows_ = windows;
+    connect(windows_.options, &TPilloraOptionWindow::OptionsChanged, this,
+            &TTPilloraWindow::ApplyOptions);
 }
 
 void TTPilloraWindow::LoadSettings() {
@@ -95,10 +96,6 @@ void TTPilloraWindow::LoadSettings() {
 
 void TTPilloraWindow::SaveSettings() const {
     kit::SaveSettings(settings_);
-}
-
-QWidget* TTPilloraWindow::clientArea() const {
-    return ui_.ClientArea;
 }
 
 // --- Menu commands
@@ -151,15 +148,15 @@ void TTPilloraWindow::Best1Click() {
 void TTPilloraWindow::Best(std::uint16_t score) {
     if (kit::warnIfRunningFromCdRom(this))
         return;
-    best_->SetPlacement(frameGeometry());
-    best_->SetScore(score);
-    best_->showModal();
+    windows_.best->SetPlacement(frameGeometry());
+    windows_.best->SetScore(score);
+    windows_.best->showModal();
 }
 
 void TTPilloraWindow::Options1Click() {
-    options_->SetPlacement(frameGeometry());
-    options_->BindOptions(settings_);
-    options_->exec();
+    windows_.options->SetPlacement(frameGeometry());
+    windows_.options->BindOptions(settings_);
+    windows_.options->exec();
 }
 
 void TTPilloraWindow::Index1Click() {
@@ -189,12 +186,7 @@ void TTPilloraWindow::closeEvent(QCloseEvent* event) {
 
 void TTPilloraWindow::SetGameMenus(bool playing) {
     ui_.New2->setText(playing ? QStringLiteral("&Abort") : QStringLiteral("&New"));
-    for (QMenu* menu : {ui_.Game1, ui_.Help1}) {
-        menu->menuAction()->setEnabled(!playing);
-        // Their items' shortcuts go quiet with them.
-        for (QAction* item : menu->actions())
-            item->setEnabled(!playing);
-    }
+    kit::lockMenus({ui_.Game1, ui_.Help1}, playing);
 }
 
 // What Ok changes reaches the rules: the run length at the next resolve and

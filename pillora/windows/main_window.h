@@ -13,7 +13,6 @@
 #include <QTimer>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 namespace kit {
@@ -29,34 +28,41 @@ class TPilloraOptionWindow;
 // whole run and is the Bottle's view, so every cell the rules draw lands on
 // its screen at once. It holds Pillora's settings from start to exit, hands
 // them to the options window to edit in place, and writes them back when it is
-// destroyed. It creates the options window and the high-score window after
-// itself, in this order, and keeps them until it goes.
+// destroyed. The program creates the options and high-score windows after it
+// and hands them over with SetWindows.
 class TTPilloraWindow : public QMainWindow, private BottleView {
     Q_OBJECT
 
   public:
-    // `random` is the game's source of chance; by default one seeded from the clock.
-    explicit TTPilloraWindow(std::unique_ptr<kit::RandomSource> random = nullptr,
-                             QWidget* parent = nullptr);
+    // The other windows of the program, in the order the program creates them.
+    struct Windows {
+        TPilloraOptionWindow* options = nullptr;
+        kit::TPilloraBestWindow* best = nullptr;
+    };
+
+    // With `random` null the window deals from its own clock-seeded source;
+    // otherwise `random` must outlive the window.
+    explicit TTPilloraWindow(kit::RandomSource* random = nullptr, QWidget* parent = nullptr);
     ~TTPilloraWindow() override;
 
-    // What the window holds, for its dialogs and for tests.
-    const Bottle& bottle() const { return bottle_; }
-    Bottle& bottle() { return bottle_; }
-    kit::PilloraSettings& settings() { return settings_; }
-    const BottleScreen& screen() const { return *screen_; }
-    QWidget* clientArea() const;
-    bool paused() const { return paused_; }
+    // Keeps the other windows; Ok in the options window applies the options.
+    void SetWindows(const Windows& windows);
+
+    // What the window holds, for tests.
+    const Bottle& Game() const { return bottle_; }
+    Bottle& Game() { return bottle_; }
+    const kit::PilloraSettings& Settings() const { return settings_; }
+    kit::PilloraSettings& Settings() { return settings_; }
+    const BottleScreen& Screen() const { return *screen_; }
+    bool Paused() const { return paused_; }
     // A game has been started and has not yet been aborted or ended (the menu
     // then reads "&Abort"); this includes the moment between a lost step and
     // the tick that ends the game.
-    bool gameInProgress() const { return gameInProgress_; }
-    const QTimer& fallTimer() const { return fallTimer_; }
+    bool GameInProgress() const { return gameInProgress_; }
+    const QTimer& FallTimer() const { return fallTimer_; }
     // The interval the rules last asked for, before the timer's own limit.
-    int requestedInterval() const { return requestedInterval_; }
-    TPilloraOptionWindow& optionWindow() { return *options_; }
-    kit::TPilloraBestWindow& bestWindow() { return *best_; }
-    const Ui::TPilloraWindow& form() const { return ui_; }
+    int RequestedInterval() const { return requestedInterval_; }
+    const Ui::TPilloraWindow& Form() const { return ui_; }
 
   public slots:
     // The menu commands, named after their items.
@@ -103,7 +109,7 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     void ShowAboutBox();
 
     Ui::TPilloraWindow ui_;
-    std::unique_ptr<kit::RandomSource> random_;
+    kit::ClockRandomSource clockRandom_;  // deals when no source is handed in
     Bottle bottle_;
     std::optional<BottleScreen> screen_;
     QIcon icon_;
@@ -113,8 +119,7 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     int requestedInterval_ = 0;
     bool paused_ = false;
     bool gameInProgress_ = false;
-    TPilloraOptionWindow* options_ = nullptr;
-    kit::TPilloraBestWindow* best_ = nullptr;
+    Windows windows_;
 };
 
 }  // namespace pillora

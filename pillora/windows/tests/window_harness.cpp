@@ -1,17 +1,25 @@
 #include "pillora/windows/tests/window_harness.h"
 
 #include <QApplication>
-#include <QTimer>
-#include <QWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 namespace pillora::testing {
 
-int ScriptedRandom::Random(int range) {
-    if (draws_.empty())
-        return 0;
-    const int draw = draws_.front();
-    draws_.pop_front();
-    return draw % range;
+PilloraWindows::PilloraWindows(kit::RandomSource* random) : main(random) {
+    main.SetWindows({&options, &best});
+    main.Settings().delay = 1001;
+}
+
+void PilloraWindows::ShowActive() {
+    main.show();
+    QApplication::setActiveWindow(&main);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+}
+
+QImage PilloraWindows::Grab() const {
+    return main.Form().ClientArea->grab().toImage();
 }
 
 QImage Tile(Cell code) {
