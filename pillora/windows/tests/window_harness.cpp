@@ -22,14 +22,14 @@ QImage PilloraWindows::Grab() const {
     return main.Form().ClientArea->grab().toImage();
 }
 
-QImage Tile(Cell code) {
+QImage TileImage(Cell code) {
     static const QImage strip =
         QImage(QStringLiteral(":/pillora/Pillora.png")).convertToFormat(QImage::Format_RGB32);
     return strip.copy(0, 16 * code, 16, 16);
 }
 
 bool ShowsTile(const QImage& image, const QRect& place, Cell code) {
-    return image.copy(place).convertToFormat(QImage::Format_RGB32) == Tile(code);
+    return image.copy(place).convertToFormat(QImage::Format_RGB32) == TileImage(code);
 }
 
 }  // namespace pillora::testing

@@ -38,7 +38,7 @@ class MessageLog : public kit::testing::MessageLog {
 using kit::testing::OnNextModal;
 
 // The tile of `code` from the game's tile strip.
-QImage Tile(Cell code);
+QImage TileImage(Cell code);
 
 // Whether `image` shows the tile of `code` at `place` (16 x 16).
 bool ShowsTile(const QImage& image, const QRect& place, Cell code);
