@@ -189,8 +189,6 @@ void TTPilloraWindow::SetGameMenus(bool playing) {
     kit::lockMenus({ui_.Game1, ui_.Help1}, playing);
 }
 
-// What Ok changes reaches the rules: the run length at the next resolve and
-// the singles slide; the rest is read where it is used.
 void TTPilloraWindow::ApplyOptions() {
     bottle_.SetAlignCount(settings_.nbAligne);
     bottle_.SetSinglesSlide(settings_.singlesOk);

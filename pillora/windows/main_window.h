@@ -45,7 +45,8 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     explicit TTPilloraWindow(kit::RandomSource* random = nullptr, QWidget* parent = nullptr);
     ~TTPilloraWindow() override;
 
-    // Keeps the other windows; Ok in the options window applies the options.
+    // Keeps them; they must live as long as this window can receive commands.
+    // Connects the options window's OptionsChanged to ApplyOptions.
     void SetWindows(const Windows& windows);
 
     // What the window holds, for tests.
@@ -73,6 +74,9 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     void Index1Click();
     void About1Click();
     void Exit();
+    // The options as they now stand reach the rules: the run length at the
+    // next resolve and the singles slide; the rest is read where it is used.
+    void ApplyOptions();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -103,7 +107,6 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     void SetGameMenus(bool playing);
     void LoadSettings();
     void SaveSettings() const;
-    void ApplyOptions();
     void Redraw(const QRect& rect);
     void FlushDrawing();
     void ShowAboutBox();
