@@ -3,18 +3,26 @@
 #include "kit/desktop/application.h"
 #include "kit/desktop/player_folder.h"
 #include "kit/desktop/start_check.h"
+#include "kit/highscores/pillora_best_window.h"
 #include "pillora/windows/main_window.h"
+#include "pillora/windows/options_window.h"
 #include "pillora/windows/program_icon.h"
 
 int main(int argc, char** argv) {
     kit::Application app(argc, argv, QStringLiteral("Pillora for Windows 95"));
     kit::enterPlayerFolder();
-    app.setWindowIcon(pillora::pilloraIcon());
     kit::AudioSession audio;
-    // The main window creates the options and high-score windows after itself.
-    pillora::TTPilloraWindow window;
-    window.show();
-    kit::startCheckIfAsked(window, {"Pillora1.wav", "Pillora2.wav", ":/pillora/help/index.html",
-                                    ":/pillora/help/viruses.png"});
+    app.setWindowIcon(pillora::pilloraIcon());
+
+    // The windows, created once in the program's order; they live until the main
+    // window closes. Each dialog's parent is the main window.
+    pillora::TTPilloraWindow mainWindow;
+    pillora::TPilloraOptionWindow optionsWindow(&mainWindow);
+    kit::TPilloraBestWindow bestWindow(&mainWindow);
+    mainWindow.SetWindows({&optionsWindow, &bestWindow});
+
+    mainWindow.show();
+    kit::startCheckIfAsked(mainWindow, {"Pillora1.wav", "Pillora2.wav", ":/pillora/help/index.html",
+                                        ":/pillora/help/viruses.png"});
     return app.exec();
 }

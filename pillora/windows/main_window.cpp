@@ -3,11 +3,11 @@
 #include "kit/audio/sound_effect.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/help_window.h"
+#include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/pillora_best_window.h"
 #include "kit/settings/cdrom_warning.h"
-#include "pillora/ui_TPilloraMainWindow.h"
 #include "pillora/windows/animation_timing.h"
 #include "pillora/windows/options_window.h"
 #include "pillora/windows/program_icon.h"
@@ -34,12 +34,9 @@ const QString kHelpDocument = QStringLiteral(":/pillora/help/index.html");
 
 }  // namespace
 
-TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWidget* parent)
-    : QMainWindow(parent),
-      ui_(std::make_unique<Ui::TPilloraWindow>()),
-      random_(random ? std::move(random) : std::make_unique<kit::ClockRandomSource>()),
-      bottle_(*this, *random_) {
-    ui_->setupUi(this);
+TTPilloraWindow::TTPilloraWindow(kit::RandomSource* random, QWidget* parent)
+    : QMainWindow(parent), bottle_(*this, random != nullptr ? *random : clockRandom_) {
+    ui_.setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -47,50 +44,58 @@ TTPilloraWindow::TTPilloraWindow(std::unique_ptr<kit::RandomSource> random, QWid
 
     // The pictures of the program: tiles, digits and icon.
     screen_.emplace(
-        ScreenLayout{ui_->Bevel2->geometry(), ui_->Bevel7->geometry(), ui_->Bevel1->geometry(),
-                     ui_->Bevel4->geometry(), ui_->Bevel5->geometry(), ui_->Bevel6->geometry()},
+        ScreenLayout{ui_.Bevel2->geometry(), ui_.Bevel7->geometry(), ui_.Bevel1->geometry(),
+                     ui_.Bevel4->geometry(), ui_.Bevel5->geometry(), ui_.Bevel6->geometry()},
         QPixmap(QStringLiteral(":/pillora/Pillora.png")),
         kit::loadNumbersStrip(kit::Program::Pillora));
     icon_ = pilloraIcon();
     setWindowIcon(icon_);
-    ui_->ClientArea->installEventFilter(this);
-    ui_->Bevel2->setCursor(Qt::BlankCursor);
+    ui_.ClientArea->installEventFilter(this);
+    ui_.Bevel2->setCursor(Qt::BlankCursor);
     setFocusPolicy(Qt::StrongFocus);
 
-    connect(ui_->New2, &QAction::triggered, this, &TTPilloraWindow::Debut);
-    connect(ui_->Pause1, &QAction::triggered, this, &TTPilloraWindow::Pause);
-    connect(ui_->Best1, &QAction::triggered, this, &TTPilloraWindow::Best1Click);
-    connect(ui_->Options1, &QAction::triggered, this, &TTPilloraWindow::Options1Click);
-    connect(ui_->Exit1, &QAction::triggered, this, &TTPilloraWindow::Exit);
-    connect(ui_->Index1, &QAction::triggered, this, &TTPilloraWindow::Index1Click);
-    connect(ui_->About1, &QAction::triggered, this, &TTPilloraWindow::About1Click);
+    connect(ui_.New2, &QAction::triggered, this, &TTPilloraWindow::Debut);
+    connect(ui_.Pause1, &QAction::triggered, this, &TTPilloraWindow::Pause);
+    connect(ui_.Best1, &QAction::triggered, this, &TTPilloraWindow::Best1Click);
+    connect(ui_.Options1, &QAction::triggered, this, &TTPilloraWindow::Options1Click);
+    connect(ui_.Exit1, &QAction::triggered, this, &TTPilloraWindow::Exit);
+    connect(ui_.Index1, &QAction::triggered, this, &TTPilloraWindow::Index1Click);
+    connect(ui_.About1, &QAction::triggered, this, &TTPilloraWindow::About1Click);
 
     fallTimer_.setTimerType(Qt::PreciseTimer);
     connect(&fallTimer_, &QTimer::timeout, this, &TTPilloraWindow::WMTimer);
 
     bottle_.FillIdle();
     bottle_.SetScore(0);
-    settings_ = kit::LoadPilloraSettings();
-    PushOptionsToBottle();
+    LoadSettings();
+    ApplyOptions();
     RepaintAll();
 
     // A fixed window in the middle of the screen.
     setFixedSize(sizeHint());
     if (const QScreen* shown = QGuiApplication::primaryScreen())
         move(shown->availableGeometry().center() - rect().center());
-
-    options_ = new TPilloraOptionWindow(this);
-    best_ = new kit::TPilloraBestWindow(this);
 }
 
 TTPilloraWindow::~TTPilloraWindow() {
     fallTimer_.stop();
-    ui_->ClientArea->removeEventFilter(this);
-    kit::SaveSettings(settings_);
+    ui_.ClientArea->removeEventFilter(this);
+    SaveSettings();
 }
 
-QWidget* TTPilloraWindow::clientArea() const {
-    return ui_->ClientArea;
+void TTPilloraWindow::SetWindows(const Windows& windows) {
+    windows_ = windows;
+    connect(windows_.options, &TPilloraOptionWindow::OptionsChanged, this,
+            &TTPilloraWindow::ApplyOptions);
+}
+
+void TTPilloraWindow::LoadSettings() {
+    // The kit brings hand-edited values into range as it reads them.
+    settings_ = kit::LoadPilloraSettings();
+}
+
+void TTPilloraWindow::SaveSettings() const {
+    kit::SaveSettings(settings_);
 }
 
 // --- Menu commands
@@ -143,17 +148,15 @@ void TTPilloraWindow::Best1Click() {
 void TTPilloraWindow::Best(std::uint16_t score) {
     if (kit::warnIfRunningFromCdRom(this))
         return;
-    best_->SetPlacement(frameGeometry());
-    best_->SetScore(score);
-    best_->showModal();
+    windows_.best->SetPlacement(frameGeometry());
+    windows_.best->SetScore(score);
+    windows_.best->showModal();
 }
 
 void TTPilloraWindow::Options1Click() {
-    options_->SetPlacement(frameGeometry());
-    options_->BindOptions(settings_.soundOk, settings_.singlesOk, settings_.virusesMove,
-                          settings_.showNext, settings_.level, settings_.nbAligne);
-    options_->exec();
-    PushOptionsToBottle();
+    windows_.options->SetPlacement(frameGeometry());
+    windows_.options->BindOptions(settings_);
+    windows_.options->exec();
 }
 
 void TTPilloraWindow::Index1Click() {
@@ -182,16 +185,11 @@ void TTPilloraWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TTPilloraWindow::SetGameMenus(bool playing) {
-    ui_->New2->setText(playing ? QStringLiteral("&Abort") : QStringLiteral("&New"));
-    for (QMenu* menu : {ui_->Game1, ui_->Help1}) {
-        menu->menuAction()->setEnabled(!playing);
-        // Their items' shortcuts go quiet with them.
-        for (QAction* item : menu->actions())
-            item->setEnabled(!playing);
-    }
+    ui_.New2->setText(playing ? QStringLiteral("&Abort") : QStringLiteral("&New"));
+    kit::lockMenus({ui_.Game1, ui_.Help1}, playing);
 }
 
-void TTPilloraWindow::PushOptionsToBottle() {
+void TTPilloraWindow::ApplyOptions() {
     bottle_.SetAlignCount(settings_.nbAligne);
     bottle_.SetSinglesSlide(settings_.singlesOk);
 }
@@ -262,8 +260,8 @@ void TTPilloraWindow::keyReleaseEvent(QKeyEvent* event) {
 // --- Drawing
 
 bool TTPilloraWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->ClientArea && event->type() == QEvent::Paint) {
-        QPainter painter(ui_->ClientArea);
+    if (watched == ui_.ClientArea && event->type() == QEvent::Paint) {
+        QPainter painter(ui_.ClientArea);
         screen_->paint(painter, static_cast<QPaintEvent*>(event)->rect());
         return true;
     }
@@ -274,13 +272,13 @@ void TTPilloraWindow::Redraw(const QRect& rect) {
     if (rect.isEmpty())
         return;
     pending_ += rect;
-    ui_->ClientArea->update(rect);
+    ui_.ClientArea->update(rect);
 }
 
 void TTPilloraWindow::FlushDrawing() {
     if (pending_.isEmpty())
         return;
-    ui_->ClientArea->repaint(pending_);
+    ui_.ClientArea->repaint(pending_);
     pending_ = QRegion();
 }
 
@@ -355,7 +353,7 @@ void TTPilloraWindow::RepaintAll() {
     if (!noGame && bottle_.Current().row >= 0)
         bottle_.DrawCapsule();
     pending_ = QRegion();
-    ui_->ClientArea->repaint();
+    ui_.ClientArea->repaint();
 }
 
 }  // namespace pillora

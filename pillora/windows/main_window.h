@@ -4,6 +4,7 @@
 #include "kit/settings/settings.h"
 #include "pillora/rules/bottle.h"
 #include "pillora/rules/pillora_view.h"
+#include "pillora/ui_main_window.h"
 #include "pillora/windows/bottle_screen.h"
 
 #include <QIcon>
@@ -12,12 +13,7 @@
 #include <QTimer>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
-
-namespace Ui {
-class TPilloraWindow;
-}
 
 namespace kit {
 class TPilloraBestWindow;
@@ -32,34 +28,42 @@ class TPilloraOptionWindow;
 // whole run and is the Bottle's view, so every cell the rules draw lands on
 // its screen at once. It holds Pillora's settings from start to exit, hands
 // them to the options window to edit in place, and writes them back when it is
-// destroyed. It creates the options window and the high-score window after
-// itself, in this order, and keeps them until it goes.
+// destroyed. The program creates the options and high-score windows after it
+// and hands them over with SetWindows.
 class TTPilloraWindow : public QMainWindow, private BottleView {
     Q_OBJECT
 
   public:
-    // `random` is the game's source of chance; by default one seeded from the clock.
-    explicit TTPilloraWindow(std::unique_ptr<kit::RandomSource> random = nullptr,
-                             QWidget* parent = nullptr);
+    // The other windows of the program, in the order the program creates them.
+    struct Windows {
+        TPilloraOptionWindow* options = nullptr;
+        kit::TPilloraBestWindow* best = nullptr;
+    };
+
+    // With `random` null the window deals from its own clock-seeded source;
+    // otherwise `random` must outlive the window.
+    explicit TTPilloraWindow(kit::RandomSource* random = nullptr, QWidget* parent = nullptr);
     ~TTPilloraWindow() override;
 
-    // What the window holds, for its dialogs and for tests.
-    const Bottle& bottle() const { return bottle_; }
-    Bottle& bottle() { return bottle_; }
-    kit::PilloraSettings& settings() { return settings_; }
-    const BottleScreen& screen() const { return *screen_; }
-    QWidget* clientArea() const;
-    bool paused() const { return paused_; }
+    // Keeps them; they must live as long as this window can receive commands.
+    // Connects the options window's OptionsChanged to ApplyOptions.
+    void SetWindows(const Windows& windows);
+
+    // What the window holds, for tests.
+    const Bottle& Game() const { return bottle_; }
+    Bottle& Game() { return bottle_; }
+    const kit::PilloraSettings& Settings() const { return settings_; }
+    kit::PilloraSettings& Settings() { return settings_; }
+    const BottleScreen& Screen() const { return *screen_; }
+    bool Paused() const { return paused_; }
     // A game has been started and has not yet been aborted or ended (the menu
     // then reads "&Abort"); this includes the moment between a lost step and
     // the tick that ends the game.
-    bool gameInProgress() const { return gameInProgress_; }
-    const QTimer& fallTimer() const { return fallTimer_; }
+    bool GameInProgress() const { return gameInProgress_; }
+    const QTimer& FallTimer() const { return fallTimer_; }
     // The interval the rules last asked for, before the timer's own limit.
-    int requestedInterval() const { return requestedInterval_; }
-    TPilloraOptionWindow& optionWindow() { return *options_; }
-    kit::TPilloraBestWindow& bestWindow() { return *best_; }
-    const Ui::TPilloraWindow& form() const { return *ui_; }
+    int RequestedInterval() const { return requestedInterval_; }
+    const Ui::TPilloraWindow& Form() const { return ui_; }
 
   public slots:
     // The menu commands, named after their items.
@@ -70,6 +74,9 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     void Index1Click();
     void About1Click();
     void Exit();
+    // The options as they now stand reach the rules: the run length at the
+    // next resolve and the singles slide; the rest is read where it is used.
+    void ApplyOptions();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -98,13 +105,14 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     void EndLostGame();
     void Best(std::uint16_t score);
     void SetGameMenus(bool playing);
-    void PushOptionsToBottle();
+    void LoadSettings();
+    void SaveSettings() const;
     void Redraw(const QRect& rect);
     void FlushDrawing();
     void ShowAboutBox();
 
-    std::unique_ptr<Ui::TPilloraWindow> ui_;
-    std::unique_ptr<kit::RandomSource> random_;
+    Ui::TPilloraWindow ui_;
+    kit::ClockRandomSource clockRandom_;  // deals when no source is handed in
     Bottle bottle_;
     std::optional<BottleScreen> screen_;
     QIcon icon_;
@@ -114,8 +122,7 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     int requestedInterval_ = 0;
     bool paused_ = false;
     bool gameInProgress_ = false;
-    TPilloraOptionWindow* options_ = nullptr;
-    kit::TPilloraBestWindow* best_ = nullptr;
+    Windows windows_;
 };
 
 }  // namespace pillora

@@ -1,15 +1,14 @@
 #include "pillora/windows/options_window.h"
 
+#include "kit/desktop/dialog_placement.h"
 #include "kit/desktop/form_style.h"
-#include "pillora/ui_TPilloraOptionsWindow.h"
 #include "pillora/windows/program_icon.h"
 #include "pillora/windows/slider_style.h"
 
 namespace pillora {
 
-TPilloraOptionWindow::TPilloraOptionWindow(QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::PilloraOptionWindow>()) {
-    ui_->setupUi(this);
+TPilloraOptionWindow::TPilloraOptionWindow(QWidget* parent) : QDialog(parent) {
+    ui_.setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -17,30 +16,22 @@ TPilloraOptionWindow::TPilloraOptionWindow(QWidget* parent)
     useCompactSliders(*this);
     setWindowIcon(pilloraIcon());
     setFixedSize(size());
-    connect(ui_->Button1, &QPushButton::clicked, this, &TPilloraOptionWindow::Ok);
+    connect(ui_.Button1, &QPushButton::clicked, this, &TPilloraOptionWindow::Ok);
 }
-
-TPilloraOptionWindow::~TPilloraOptionWindow() = default;
 
 void TPilloraOptionWindow::SetPlacement(const QRect& mainWindowRect) {
     placement_ = mainWindowRect;
 }
 
-void TPilloraOptionWindow::BindOptions(bool& soundOn, bool& singlesSlide, bool& virusesMove,
-                                       bool& showNext, int& startLevel, int& alignCount) {
-    soundOn_ = &soundOn;
-    singlesSlide_ = &singlesSlide;
-    virusesMove_ = &virusesMove;
-    showNext_ = &showNext;
-    startLevel_ = &startLevel;
-    alignCount_ = &alignCount;
-    ui_->CheckBox1->setChecked(soundOn);
-    ui_->CheckBox2->setChecked(singlesSlide);
-    ui_->CheckBox3->setChecked(virusesMove);
-    ui_->CheckBox4->setChecked(showNext);
+void TPilloraOptionWindow::BindOptions(kit::PilloraSettings& options) {
+    options_ = &options;
+    ui_.CheckBox1->setChecked(options.soundOk);
+    ui_.CheckBox2->setChecked(options.singlesOk);
+    ui_.CheckBox3->setChecked(options.virusesMove);
+    ui_.CheckBox4->setChecked(options.showNext);
     // The sliders keep within their ranges by themselves.
-    ui_->TrackBar1->setValue(startLevel);
-    ui_->TrackBar2->setValue(alignCount);
+    ui_.TrackBar1->setValue(options.level);
+    ui_.TrackBar2->setValue(options.nbAligne);
 }
 
 void TPilloraOptionWindow::showEvent(QShowEvent* event) {
@@ -49,17 +40,18 @@ void TPilloraOptionWindow::showEvent(QShowEvent* event) {
 }
 
 void TPilloraOptionWindow::SetupWindow() {
-    move(placement_.topLeft() + QPoint(20, 20));
+    move(kit::dialogPosition(placement_));
 }
 
 void TPilloraOptionWindow::Ok() {
-    if (soundOn_ != nullptr) {
-        *soundOn_ = ui_->CheckBox1->isChecked();
-        *singlesSlide_ = ui_->CheckBox2->isChecked();
-        *virusesMove_ = ui_->CheckBox3->isChecked();
-        *showNext_ = ui_->CheckBox4->isChecked();
-        *startLevel_ = ui_->TrackBar1->value();
-        *alignCount_ = ui_->TrackBar2->value();
+    if (options_ != nullptr) {
+        options_->soundOk = ui_.CheckBox1->isChecked();
+        options_->singlesOk = ui_.CheckBox2->isChecked();
+        options_->virusesMove = ui_.CheckBox3->isChecked();
+        options_->showNext = ui_.CheckBox4->isChecked();
+        options_->level = ui_.TrackBar1->value();
+        options_->nbAligne = ui_.TrackBar2->value();
+        emit OptionsChanged();
     }
     accept();
 }

@@ -1,19 +1,16 @@
 #pragma once
 
+#include "kit/settings/settings.h"
+#include "pillora/ui_options_window.h"
+
 #include <QDialog>
 #include <QRect>
-
-#include <memory>
-
-namespace Ui {
-class PilloraOptionWindow;
-}
 
 namespace pillora {
 
 // Pillora's options: sound effects, sliding singles, moving viruses, the
 // next-capsule preview, the start level ("Speed") and the run length ("To
-// align"). It edits the main window's own variables, bound before each modal
+// align"). It edits the options the main window holds, bound before each modal
 // show, and only when Ok is pressed; its close box leaves them as they were.
 // It reads and writes no file.
 class TPilloraOptionWindow : public QDialog {
@@ -21,20 +18,23 @@ class TPilloraOptionWindow : public QDialog {
 
   public:
     explicit TPilloraOptionWindow(QWidget* parent = nullptr);
-    ~TPilloraOptionWindow() override;
 
-    // The main window's frame on the screen; the window opens 20 pixels right
-    // of and below its top-left corner.
+    // Where the main window stands; the window opens at kit::dialogPosition(rect).
     void SetPlacement(const QRect& mainWindowRect);
-    // Binds the variables edited and shows their values. A slider shows a
-    // value outside its range at the nearest end.
-    void BindOptions(bool& soundOn, bool& singlesSlide, bool& virusesMove, bool& showNext,
-                     int& startLevel, int& alignCount);
+    // The options to edit, held by the main window; sets the controls from
+    // them. They must outlive the next showing. A slider shows a value outside
+    // its range at the nearest end.
+    void BindOptions(kit::PilloraSettings& options);
 
-    const Ui::PilloraOptionWindow& form() const { return *ui_; }
+    const Ui::PilloraOptionWindow& Form() const { return ui_; }
+
+  signals:
+    // Ok has written the controls into the bound options.
+    void OptionsChanged();
 
   public slots:
-    // Writes the controls into the bound variables and closes the window.
+    // Writes the controls into the bound options, emits OptionsChanged(), then
+    // closes with Accepted.
     void Ok();
 
   protected:
@@ -43,14 +43,9 @@ class TPilloraOptionWindow : public QDialog {
   private:
     void SetupWindow();
 
-    std::unique_ptr<Ui::PilloraOptionWindow> ui_;
+    Ui::PilloraOptionWindow ui_;
     QRect placement_;
-    bool* soundOn_ = nullptr;
-    bool* singlesSlide_ = nullptr;
-    bool* virusesMove_ = nullptr;
-    bool* showNext_ = nullptr;
-    int* startLevel_ = nullptr;
-    int* alignCount_ = nullptr;
+    kit::PilloraSettings* options_ = nullptr;
 };
 
 }  // namespace pillora

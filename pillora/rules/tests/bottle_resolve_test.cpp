@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
-namespace pillora::testing {
+namespace pillora {
 namespace {
+
+using testing::Code;
+using testing::Dump;
+using testing::Load;
+using testing::Normal;
+using testing::RecordingView;
+using testing::Rig;
 
 // A bottle laid out from text, with run length `align`, after one resolve.
 struct Resolved {
@@ -15,7 +22,7 @@ struct Resolved {
         rig.bottle.SetAlignCount(align);
         rig.bottle.SetSinglesSlide(slide);
         Load(rig.bottle, text);
-        rig.random.Then(draws);
+        rig.random.Script(draws);
         rig.bottle.Resolve();
     }
     std::string Rows(int rows) const { return Dump(rig.bottle, rows); }
@@ -216,4 +223,4 @@ TEST(PilloraResolveTest, SettleBringsEveryPieceToRestInOneScan) {
 }
 
 }  // namespace
-}  // namespace pillora::testing
+}  // namespace pillora

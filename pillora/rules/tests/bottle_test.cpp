@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
-namespace pillora::testing {
+namespace pillora {
 namespace {
+
+using testing::Code;
+using testing::Dump;
+using testing::Load;
+using testing::Normal;
+using testing::RecordingView;
+using testing::Rig;
 
 constexpr int kRed = 1, kCyan = 2, kOlive = 3, kGreen = 4, kMagenta = 5;
 
@@ -16,7 +23,7 @@ constexpr int Number(int first, int second) {
 TEST(PilloraBottleTest, FreshGameDrawsNextThenCurrentThenOneVirus) {
     Rig rig;
     // Next capsule 5, current 10, then the virus: column 2, row 4 + 6, olive, frame 2.
-    rig.random.Then({4, 9, 2, 4, 2, 1});
+    rig.random.Script({4, 9, 2, 4, 2, 1});
     rig.bottle.StartGame(1, 1, 500);
 
     EXPECT_EQ(rig.random.Ranges(), (std::vector<int>{25, 25, 8, 18, 5, 2}));
@@ -50,7 +57,7 @@ TEST(PilloraBottleTest, RemovingTheLastVirusLevelsUpAtOnce) {
         R* .. .. .. .. G> G< ..)");
     rig.bottle.PutCapsule(Number(kRed, kRed), 0, -2, 3);
     // The next level's two viruses at (1, 6) and (5, 23), then the capsule after next.
-    rig.random.Then({1, 0, 0, 0, 5, 17, 4, 1, 24});
+    rig.random.Script({1, 0, 0, 0, 5, 17, 4, 1, 24});
 
     rig.bottle.Drop();
 
@@ -147,6 +154,7 @@ TEST(PilloraBottleTest, EachTurnMovesTheSecondHalfAQuarterCounterClockwise) {
 
 TEST(PilloraBottleTest, CapsuleLandsInTheStepThatBringsItToRest) {
     Rig rig;
+    rig.random.FallBackToSeed(12345);  // the capsules after the scripted ones
     rig.Start(Number(kRed, kCyan), Number(kOlive, kOlive));
     Load(rig.bottle, R"(
         .. .. .. .. .. .. .. ..
@@ -179,6 +187,7 @@ TEST(PilloraBottleTest, CapsuleLandsInTheStepThatBringsItToRest) {
 
 TEST(PilloraBottleTest, DropFallsStraightDownAndLands) {
     Rig rig;
+    rig.random.FallBackToSeed(12345);  // the capsules after the scripted ones
     rig.Start(Number(kRed, kCyan), Number(kOlive, kGreen));
     Load(rig.bottle, R"(
         .. .. .. Mo .. .. .. ..
@@ -205,6 +214,7 @@ TEST(PilloraBottleTest, DropFallsStraightDownAndLands) {
 
 TEST(PilloraBottleTest, LandingWithTheTopRowFullResolvesBeforeTheGameIsLost) {
     Rig rig;
+    rig.random.FallBackToSeed(12345);  // the capsule after the scripted ones
     rig.Start(Number(kRed, kRed), Number(kCyan, kCyan));
     // Column 1 is full of viruses to the top; column 0 has three reds under the entry.
     std::string rows = "Ro G* .. .. .. .. .. ..\n";
@@ -239,6 +249,7 @@ TEST(PilloraBottleTest, LandingWithTheTopRowFullResolvesBeforeTheGameIsLost) {
 
 TEST(PilloraBottleTest, FallIntervalShrinksByATenthOfTheBaseEachLevel) {
     Rig rig;
+    rig.random.FallBackToSeed(12345);  // capsules and viruses
     rig.bottle.StartGame(1, 1, 500);
     EXPECT_EQ(rig.bottle.FallInterval(), 450);
     for (int expected : {400, 350, 300, 250, 200, 150, 100, 50, 0, 0}) {
@@ -268,14 +279,9 @@ TEST(PilloraBottleTest, FallIntervalShrinksByATenthOfTheBaseEachLevel) {
     EXPECT_EQ(last, 0);
 }
 
-// Always the same draw: every virus after the first lands on an occupied cell.
-class StuckRandom : public kit::RandomSource {
-  public:
-    int Random(int) override { return 0; }
-};
-
 TEST(PilloraBottleTest, VirusPlacementEndsWhenTheQuotaExceedsTheRoom) {
     Rig rig;
+    rig.random.FallBackToSeed(12345);  // the viruses
     rig.bottle.ClearBottle();
     rig.bottle.SetCell(4, 23, Code("Co"));
     rig.bottle.PlaceViruses(150);
@@ -287,7 +293,9 @@ TEST(PilloraBottleTest, VirusPlacementEndsWhenTheQuotaExceedsTheRoom) {
     }
 
     RecordingView view;
-    StuckRandom stuck;
+    // Always the same draw: every virus after the first lands on an occupied cell.
+    kit::testing::ScriptedRandom stuck;
+    stuck.FallBackTo(0);
     Bottle bottle(view, stuck);
     bottle.ClearBottle();
     bottle.PlaceViruses(3);
@@ -422,4 +430,4 @@ TEST(PilloraBottleTest, HeadlessGamesKeepBottleAndScreenInStep) {
 }
 
 }  // namespace
-}  // namespace pillora::testing
+}  // namespace pillora

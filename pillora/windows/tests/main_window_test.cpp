@@ -7,8 +7,7 @@
 #include "kit/settings/profile.h"
 #include "kit/settings/settings.h"
 #include "kit/testing/form_style_testing.h"
-#include "pillora/ui_TPilloraMainWindow.h"
-#include "pillora/ui_TPilloraOptionsWindow.h"
+#include "kit/testing/scripted_random.h"
 #include "pillora/windows/options_window.h"
 #include "pillora/windows/tests/window_harness.h"
 
@@ -21,7 +20,7 @@
 #include <QUrl>
 
 #include <array>
-#include <memory>
+#include <optional>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -31,31 +30,27 @@ namespace {
 
 using testing::MessageLog;
 using testing::OnNextModal;
-using testing::ScriptedRandom;
+using testing::PilloraWindows;
 using testing::ShowsTile;
 
 class MainWindowTest : public ::testing::Test {
   protected:
     MainWindowTest() {
         kit::setCdRomProbe([] { return false; });
-        auto random = std::make_unique<ScriptedRandom>();
-        random_ = random.get();
-        window_ = std::make_unique<TTPilloraWindow>(std::move(random));
-        // Short animation pauses keep the tests quick.
-        window_->settings().delay = 1001;
-        window_->show();
-        QApplication::setActiveWindow(window_.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        // Past what a test scripts, every draw is 0.
+        random_.FallBackTo(0);
+        windows_.emplace(&random_);
+        windows_->ShowActive();
     }
     ~MainWindowTest() override {
-        window_.reset();
+        windows_.reset();
         kit::setCdRomProbe({});
     }
 
-    TTPilloraWindow& window() { return *window_; }
-    const Ui::TPilloraWindow& form() { return window_->form(); }
-    void Key(Qt::Key key) { QTest::keyClick(window_.get(), key); }
-    QImage Grab() { return window_->clientArea()->grab().toImage(); }
+    TTPilloraWindow& window() { return windows_->main; }
+    const Ui::TPilloraWindow& form() { return window().Form(); }
+    void Key(Qt::Key key) { QTest::keyClick(&window(), key); }
+    QImage Grab() { return windows_->Grab(); }
     bool MenusIdle() {
         return form().New2->text() == "&New" && form().Game1->menuAction()->isEnabled() &&
                form().Help1->menuAction()->isEnabled() && form().Best1->isEnabled() &&
@@ -70,36 +65,35 @@ class MainWindowTest : public ::testing::Test {
     bool ScreenIdle() {
         for (int column = 0; column < 8; ++column)
             for (int row = -1; row < 24; ++row)
-                if (window_->screen().cell(column, row) != kIdle)
+                if (window().Screen().cell(column, row) != kIdle)
                     return false;
-        return window_->screen().preview() == Pair{kIdle, kIdle};
+        return window().Screen().preview() == Pair{kIdle, kIdle};
     }
     // A column of viruses in column 3 up to row 2, in colours that never line
     // up, so that the next capsule dropped there lands in rows 0 and 1.
     void FillColumnThree() {
         for (int row = 2; row < 24; ++row)
-            window_->bottle().SetCell(3, row, VirusCode(2 + row % 4, 0));
+            window().Game().SetCell(3, row, VirusCode(2 + row % 4, 0));
     }
 
     MessageLog messages_;
-    ScriptedRandom* random_ = nullptr;
-    std::unique_ptr<TTPilloraWindow> window_;
+    kit::testing::ScriptedRandom random_;
+    std::optional<PilloraWindows> windows_;
 };
 
 TEST_F(MainWindowTest, StartsIdleWithGreyBottleAndZeroCounters) {
     EXPECT_TRUE(MenusIdle());
     EXPECT_TRUE(ScreenIdle());
-    EXPECT_EQ(window().clientArea()->size(), QSize(282, 418));
+    EXPECT_EQ(form().ClientArea->size(), QSize(282, 418));
     EXPECT_EQ(window().windowTitle(), "- Pillora for Windows 95 -");
-    EXPECT_FALSE(window().fallTimer().isActive());
+    EXPECT_FALSE(window().FallTimer().isActive());
     const QImage shown = Grab();
-    EXPECT_TRUE(ShowsTile(shown, window().screen().cellRect(0, -1), kIdle));
-    EXPECT_TRUE(ShowsTile(shown, window().screen().cellRect(7, 23), kIdle));
+    EXPECT_TRUE(ShowsTile(shown, window().Screen().cellRect(0, -1), kIdle));
+    EXPECT_TRUE(ShowsTile(shown, window().Screen().cellRect(7, 23), kIdle));
 }
 
 TEST_F(MainWindowTest, BothWindowsAreSilverInTheFormFontWithTheirExactCaptions) {
-    const auto* options = window().findChild<TPilloraOptionWindow*>();
-    ASSERT_NE(options, nullptr);
+    const TPilloraOptionWindow* options = &windows_->options;
     const std::pair<const QWidget*, QString> forms[] = {{&window(), "- Pillora for Windows 95 -"},
                                                         {options, "Pillora Options"}};
     for (const auto& [form, caption] : forms) {
@@ -119,19 +113,19 @@ TEST_F(MainWindowTest, LockedMenuTitlesLookDisabled) {
 
 TEST_F(MainWindowTest, NewTurnsTheMenuIntoAbortAndAnswersNoByResuming) {
     Key(Qt::Key_F2);
-    ASSERT_TRUE(window().gameInProgress());
+    ASSERT_TRUE(window().GameInProgress());
     EXPECT_TRUE(MenusPlaying());
-    EXPECT_TRUE(window().fallTimer().isActive());
+    EXPECT_TRUE(window().FallTimer().isActive());
     // The strip above the bottle turns black and the one virus shows.
     const QImage shown = Grab();
-    EXPECT_TRUE(ShowsTile(shown, window().screen().cellRect(5, -1), kEmpty));
-    EXPECT_TRUE(ShowsTile(shown, window().screen().cellRect(0, 6), VirusCode(1, 0)) ||
-                ShowsTile(shown, window().screen().cellRect(0, 6), VirusCode(1, 1)));
+    EXPECT_TRUE(ShowsTile(shown, window().Screen().cellRect(5, -1), kEmpty));
+    EXPECT_TRUE(ShowsTile(shown, window().Screen().cellRect(0, 6), VirusCode(1, 0)) ||
+                ShowsTile(shown, window().Screen().cellRect(0, 6), VirusCode(1, 1)));
 
     // The question stops the fall while it is asked.
     bool timerRanDuringQuestion = true;
     messages_.OnMessage([&](const kit::MessageRequest&) {
-        timerRanDuringQuestion = window().fallTimer().isActive();
+        timerRanDuringQuestion = window().FallTimer().isActive();
     });
     messages_.AnswerNext(kit::MessageAnswer::No);
     Key(Qt::Key_F2);
@@ -139,156 +133,156 @@ TEST_F(MainWindowTest, NewTurnsTheMenuIntoAbortAndAnswersNoByResuming) {
     EXPECT_EQ(messages_.Requests().back().text, "Really ?");
     EXPECT_EQ(messages_.Requests().back().buttons, kit::MessageButtons::YesNo);
     EXPECT_FALSE(timerRanDuringQuestion);
-    EXPECT_TRUE(window().gameInProgress());
-    EXPECT_FALSE(window().paused());
-    EXPECT_TRUE(window().fallTimer().isActive());
+    EXPECT_TRUE(window().GameInProgress());
+    EXPECT_FALSE(window().Paused());
+    EXPECT_TRUE(window().FallTimer().isActive());
     EXPECT_TRUE(MenusPlaying());
 }
 
 TEST_F(MainWindowTest, NoAfterPauseStillResumesTheGame) {
     Key(Qt::Key_F2);
     Key(Qt::Key_F3);
-    ASSERT_TRUE(window().paused());
+    ASSERT_TRUE(window().Paused());
     messages_.AnswerNext(kit::MessageAnswer::No);
     Key(Qt::Key_F2);
-    EXPECT_FALSE(window().paused());
-    EXPECT_TRUE(window().fallTimer().isActive());
+    EXPECT_FALSE(window().Paused());
+    EXPECT_TRUE(window().FallTimer().isActive());
 }
 
 TEST_F(MainWindowTest, AbortClearsTheGameWithoutOfferingTheScore) {
     Key(Qt::Key_F2);
-    window().bottle().SetScore(5000);
+    window().Game().SetScore(5000);
     const OnNextModal table([](QWidget* modal) { modal->close(); });
     messages_.AnswerNext(kit::MessageAnswer::Yes);
     Key(Qt::Key_F2);
     QTest::qWait(30);
     EXPECT_FALSE(table.ran());
-    EXPECT_FALSE(window().gameInProgress());
-    EXPECT_TRUE(window().bottle().NoGame());
-    EXPECT_EQ(window().bottle().Score(), 0);
-    EXPECT_FALSE(window().fallTimer().isActive());
+    EXPECT_FALSE(window().GameInProgress());
+    EXPECT_TRUE(window().Game().NoGame());
+    EXPECT_EQ(window().Game().Score(), 0);
+    EXPECT_FALSE(window().FallTimer().isActive());
     EXPECT_TRUE(MenusIdle());
     EXPECT_TRUE(ScreenIdle());
 }
 
 TEST_F(MainWindowTest, PauseDoesNothingIdleAndStopsAndRestartsTheFallInAGame) {
     Key(Qt::Key_F3);
-    EXPECT_FALSE(window().paused());
-    EXPECT_FALSE(window().fallTimer().isActive());
+    EXPECT_FALSE(window().Paused());
+    EXPECT_FALSE(window().FallTimer().isActive());
 
     Key(Qt::Key_F2);
     Key(Qt::Key_F3);
-    EXPECT_TRUE(window().paused());
-    EXPECT_FALSE(window().fallTimer().isActive());
+    EXPECT_TRUE(window().Paused());
+    EXPECT_FALSE(window().FallTimer().isActive());
     EXPECT_EQ(form().Pause1->text(), "&Pause");
     Key(Qt::Key_F3);
-    EXPECT_FALSE(window().paused());
-    EXPECT_TRUE(window().fallTimer().isActive());
-    EXPECT_EQ(window().requestedInterval(), window().bottle().FallInterval());
+    EXPECT_FALSE(window().Paused());
+    EXPECT_TRUE(window().FallTimer().isActive());
+    EXPECT_EQ(window().RequestedInterval(), window().Game().FallInterval());
 }
 
 TEST_F(MainWindowTest, KeysMoveTheCapsuleWhilePausedAndNotWhenIdle) {
     Key(Qt::Key_Left);
-    EXPECT_EQ(window().bottle().Current().column, 3);
+    EXPECT_EQ(window().Game().Current().column, 3);
 
     Key(Qt::Key_F2);
     Key(Qt::Key_F3);
     Key(Qt::Key_Left);
-    EXPECT_EQ(window().bottle().Current().column, 2);
+    EXPECT_EQ(window().Game().Current().column, 2);
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
-    EXPECT_EQ(window().bottle().Current().column, 4);
+    EXPECT_EQ(window().Game().Current().column, 4);
     Key(Qt::Key_Up);
-    EXPECT_EQ(window().bottle().Current().orientation, 0);
-    EXPECT_FALSE(window().fallTimer().isActive());
+    EXPECT_EQ(window().Game().Current().orientation, 0);
+    EXPECT_FALSE(window().FallTimer().isActive());
 
     // Space drops it at once; the next capsule enters at the top.
     Key(Qt::Key_Space);
-    EXPECT_EQ(window().bottle().PlayedCapsules(), 1);
-    EXPECT_EQ(window().bottle().Current().row, -2);
+    EXPECT_EQ(window().Game().PlayedCapsules(), 1);
+    EXPECT_EQ(window().Game().Current().row, -2);
 }
 
 TEST_F(MainWindowTest, DownRushesTheFallUntilTheRealRelease) {
     Key(Qt::Key_F2);
-    const int levelInterval = window().bottle().FallInterval();
-    QTest::keyPress(window_.get(), Qt::Key_Down);
-    EXPECT_EQ(window().requestedInterval(), 1);
-    EXPECT_TRUE(window().fallTimer().isActive());
-    EXPECT_LT(window().fallTimer().interval(), levelInterval);
+    const int levelInterval = window().Game().FallInterval();
+    QTest::keyPress(&window(), Qt::Key_Down);
+    EXPECT_EQ(window().RequestedInterval(), 1);
+    EXPECT_TRUE(window().FallTimer().isActive());
+    EXPECT_LT(window().FallTimer().interval(), levelInterval);
 
     // The keyboard's repeat sends a release with each repeated press.
     QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(window_.get(), &repeatRelease);
-    EXPECT_EQ(window().requestedInterval(), 1);
+    QApplication::sendEvent(&window(), &repeatRelease);
+    EXPECT_EQ(window().RequestedInterval(), 1);
 
-    QTest::keyRelease(window_.get(), Qt::Key_Down);
-    EXPECT_EQ(window().requestedInterval(), levelInterval);
-    EXPECT_EQ(window().fallTimer().interval(), levelInterval);
+    QTest::keyRelease(&window(), Qt::Key_Down);
+    EXPECT_EQ(window().RequestedInterval(), levelInterval);
+    EXPECT_EQ(window().FallTimer().interval(), levelInterval);
 }
 
 TEST_F(MainWindowTest, DownWhilePausedSetsTheCapsuleFallingAgain) {
     Key(Qt::Key_F2);
     Key(Qt::Key_F3);
-    QTest::keyPress(window_.get(), Qt::Key_Down);
-    EXPECT_TRUE(window().paused());
-    EXPECT_TRUE(window().fallTimer().isActive());
-    QTest::keyRelease(window_.get(), Qt::Key_Down);
+    QTest::keyPress(&window(), Qt::Key_Down);
+    EXPECT_TRUE(window().Paused());
+    EXPECT_TRUE(window().FallTimer().isActive());
+    QTest::keyRelease(&window(), Qt::Key_Down);
 }
 
 TEST_F(MainWindowTest, StartLevelSetsTheFirstInterval) {
-    window().settings().level = 0;
+    window().Settings().level = 0;
     Key(Qt::Key_F2);
-    EXPECT_EQ(window().requestedInterval(), 500);
-    EXPECT_EQ(window().fallTimer().interval(), 500);
-    EXPECT_EQ(window().bottle().Level(), 0);
+    EXPECT_EQ(window().RequestedInterval(), 500);
+    EXPECT_EQ(window().FallTimer().interval(), 500);
+    EXPECT_EQ(window().Game().Level(), 0);
 
     messages_.AnswerNext(kit::MessageAnswer::Yes);
     Key(Qt::Key_F2);
-    window().settings().level = 10;
+    window().Settings().level = 10;
     Key(Qt::Key_F2);
-    EXPECT_EQ(window().requestedInterval(), 0);
-    EXPECT_EQ(window().bottle().Level(), 10);
-    EXPECT_TRUE(window().fallTimer().isActive());
+    EXPECT_EQ(window().RequestedInterval(), 0);
+    EXPECT_EQ(window().Game().Level(), 10);
+    EXPECT_TRUE(window().FallTimer().isActive());
 }
 
 TEST_F(MainWindowTest, PreviewShowsTheNextCapsuleOnlyWhenAsked) {
     // Capsule numbers 7 (next) and 1 (current).
-    random_->Push({6, 0});
-    window().settings().showNext = true;
+    random_.Script({6, 0});
+    window().Settings().showNext = true;
     Key(Qt::Key_F2);
-    const Pair next = window().bottle().NextPair();
+    const Pair next = window().Game().NextPair();
     ASSERT_NE(next, (Pair{kIdle, kIdle}));
     QImage shown = Grab();
-    EXPECT_TRUE(ShowsTile(shown, window().screen().previewRect(0), next.first));
-    EXPECT_TRUE(ShowsTile(shown, window().screen().previewRect(1), next.second));
+    EXPECT_TRUE(ShowsTile(shown, window().Screen().previewRect(0), next.first));
+    EXPECT_TRUE(ShowsTile(shown, window().Screen().previewRect(1), next.second));
 
     messages_.AnswerNext(kit::MessageAnswer::Yes);
     Key(Qt::Key_F2);
-    window().settings().showNext = false;
+    window().Settings().showNext = false;
     Key(Qt::Key_F2);
     Key(Qt::Key_Space);
     shown = Grab();
-    EXPECT_TRUE(ShowsTile(shown, window().screen().previewRect(0), kIdle));
-    EXPECT_TRUE(ShowsTile(shown, window().screen().previewRect(1), kIdle));
+    EXPECT_TRUE(ShowsTile(shown, window().Screen().previewRect(0), kIdle));
+    EXPECT_TRUE(ShowsTile(shown, window().Screen().previewRect(1), kIdle));
 }
 
 TEST_F(MainWindowTest, ALostGameSaysSoOffersTheScoreAndGoesIdle) {
     Key(Qt::Key_F2);
     FillColumnThree();
     Key(Qt::Key_Space);
-    ASSERT_TRUE(window().bottle().NoGame());
-    ASSERT_TRUE(window().gameInProgress());
+    ASSERT_TRUE(window().Game().NoGame());
+    ASSERT_TRUE(window().GameInProgress());
     // No key is taken between the losing step and the tick that ends the game.
-    const int column = window().bottle().Current().column;
+    const int column = window().Game().Current().column;
     Key(Qt::Key_Left);
-    EXPECT_EQ(window().bottle().Current().column, column);
-    window().bottle().SetScore(700);
+    EXPECT_EQ(window().Game().Current().column, column);
+    window().Game().SetScore(700);
 
     bool finalBottleShown = false;
     messages_.OnMessage([&](const kit::MessageRequest& request) {
         if (request.caption == "Sorry !")
             finalBottleShown =
-                window().screen().cell(3, 0) != kIdle && !window().fallTimer().isActive();
+                window().Screen().cell(3, 0) != kIdle && !window().FallTimer().isActive();
     });
     std::int32_t offered = -1;
     const OnNextModal table([&](QWidget* modal) {
@@ -296,7 +290,7 @@ TEST_F(MainWindowTest, ALostGameSaysSoOffersTheScoreAndGoesIdle) {
             offered = best->candidateScore();
         modal->close();
     });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window().gameInProgress(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window().GameInProgress(); }, 5000));
 
     ASSERT_EQ(messages_.Count("Sorry !"), 1);
     EXPECT_EQ(messages_.Requests().front().text, "Game Over ...");
@@ -305,22 +299,22 @@ TEST_F(MainWindowTest, ALostGameSaysSoOffersTheScoreAndGoesIdle) {
     EXPECT_EQ(offered, 700);
     EXPECT_TRUE(MenusIdle());
     EXPECT_TRUE(ScreenIdle());
-    EXPECT_EQ(window().bottle().Score(), 0);
-    EXPECT_EQ(window().bottle().Level(), 0);
-    EXPECT_EQ(window().bottle().PlayedCapsules(), 0);
-    EXPECT_FALSE(window().fallTimer().isActive());
+    EXPECT_EQ(window().Game().Score(), 0);
+    EXPECT_EQ(window().Game().Level(), 0);
+    EXPECT_EQ(window().Game().PlayedCapsules(), 0);
+    EXPECT_FALSE(window().FallTimer().isActive());
 }
 
 TEST_F(MainWindowTest, NewInTheInstantAfterALosingStepAsksInsteadOfDroppingTheScore) {
     Key(Qt::Key_F2);
     FillColumnThree();
     Key(Qt::Key_Space);
-    ASSERT_TRUE(window().bottle().NoGame());
+    ASSERT_TRUE(window().Game().NoGame());
     messages_.AnswerNext(kit::MessageAnswer::No);
     Key(Qt::Key_F2);
     EXPECT_EQ(messages_.Count("Abort Game ?"), 1);
     const OnNextModal table([](QWidget* modal) { modal->close(); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window().gameInProgress(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window().GameInProgress(); }, 5000));
     EXPECT_EQ(messages_.Count("Sorry !"), 1);
     EXPECT_TRUE(table.ran());
 }
@@ -349,25 +343,25 @@ TEST_F(MainWindowTest, BestFromTheMenuShowsTheTableWithScoreZero) {
 }
 
 TEST_F(MainWindowTest, OptionsTakeEffectOnTheBottleAfterOk) {
-    window().settings().nbAligne = 9;
+    window().Settings().nbAligne = 9;
     const OnNextModal options([&](QWidget* modal) {
         auto* options = qobject_cast<TPilloraOptionWindow*>(modal);
         ASSERT_NE(options, nullptr);
-        options->form().CheckBox2->setChecked(true);
+        options->Form().CheckBox2->setChecked(true);
         options->Ok();
     });
     Key(Qt::Key_F6);
-    EXPECT_EQ(window().settings().nbAligne, 6);
-    EXPECT_EQ(window().bottle().AlignCount(), 6);
-    EXPECT_TRUE(window().settings().singlesOk);
-    EXPECT_TRUE(window().bottle().SinglesSlide());
+    EXPECT_EQ(window().Settings().nbAligne, 6);
+    EXPECT_EQ(window().Game().AlignCount(), 6);
+    EXPECT_TRUE(window().Settings().singlesOk);
+    EXPECT_TRUE(window().Game().SinglesSlide());
 }
 
 TEST_F(MainWindowTest, AboutAndClosingShowTheStandardAboutBox) {
     Key(Qt::Key_F2);
     messages_.AnswerNext(kit::MessageAnswer::Yes);
     Key(Qt::Key_F2);
-    QTest::keyClick(window_.get(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&window(), Qt::Key_A, Qt::ControlModifier);
     ASSERT_EQ(messages_.Requests().size(), 2u);
     const kit::MessageRequest& about = messages_.Requests().back();
     EXPECT_EQ(about.kind, kit::MessageKind::About);
@@ -396,11 +390,11 @@ TEST_F(MainWindowTest, HelpOpensTheBundledDocumentWithItsPictures) {
 }
 
 TEST_F(MainWindowTest, SettingsAreWrittenWhenTheWindowGoes) {
-    window().settings().showNext = true;
-    window().settings().level = 10;
-    window().settings().nbAligne = 5;
-    window().settings().sndName1 = "pop.wav";
-    window_.reset();
+    window().Settings().showNext = true;
+    window().Settings().level = 10;
+    window().Settings().nbAligne = 5;
+    window().Settings().sndName1 = "pop.wav";
+    windows_.reset();
 
     const kit::ProfileFile file;
     EXPECT_EQ(file.readString(kit::kPilloraSection, "Pillora_Delta_t", ""), "500");
@@ -413,14 +407,14 @@ TEST_F(MainWindowTest, SettingsAreWrittenWhenTheWindowGoes) {
 }
 
 TEST_F(MainWindowTest, SettingsAreReadAtCreation) {
-    window_.reset();
+    windows_.reset();
     const kit::ProfileFile file;
     file.writeString(kit::kPilloraSection, "Pillora_Nb_ALIGNE", "3");
     file.writeString(kit::kPilloraSection, "Pillora_SinglesOk", "1");
-    TTPilloraWindow fresh(std::make_unique<ScriptedRandom>());
-    EXPECT_EQ(fresh.settings().nbAligne, 3);
-    EXPECT_EQ(fresh.bottle().AlignCount(), 3);
-    EXPECT_TRUE(fresh.bottle().SinglesSlide());
+    windows_.emplace(&random_);
+    EXPECT_EQ(window().Settings().nbAligne, 3);
+    EXPECT_EQ(window().Game().AlignCount(), 3);
+    EXPECT_TRUE(window().Game().SinglesSlide());
 }
 
 // What the screen shows must be the bottle with the falling capsule over it,
@@ -428,28 +422,27 @@ TEST_F(MainWindowTest, SettingsAreReadAtCreation) {
 TEST(MainWindowPlayTest, TheScreenFollowsTheBottleThroughAWholeGame) {
     MessageLog messages;
     kit::setCdRomProbe([] { return true; });
-    TTPilloraWindow window(std::make_unique<kit::ClockRandomSource>(20261207));
-    window.settings().delay = 1001;
-    window.settings().deltaVirus = 6;
-    window.settings().nbAligne = 3;
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    kit::ClockRandomSource random(20261207);
+    PilloraWindows windows(&random);
+    TTPilloraWindow& window = windows.main;
+    window.Settings().deltaVirus = 6;
+    window.Settings().nbAligne = 3;
+    windows.ShowActive();
     std::mt19937 keys(7);
     const Qt::Key choices[] = {Qt::Key_Left,  Qt::Key_Right, Qt::Key_Up,   Qt::Key_Left,
                                Qt::Key_Right, Qt::Key_Up,    Qt::Key_Space};
     int checked = 0;
     for (int move = 0; move < 600; ++move) {
-        if (!window.gameInProgress())
+        if (!window.GameInProgress())
             QTest::keyClick(&window, Qt::Key_F2);
-        if (window.bottle().NoGame()) {
+        if (window.Game().NoGame()) {
             // Lost: the next tick ends the game.
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !window.gameInProgress(); }, 5000));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !window.GameInProgress(); }, 5000));
             continue;
         }
         const Qt::Key lastKey = choices[keys() % 7];
         QTest::keyClick(&window, lastKey);
-        const Bottle& bottle = window.bottle();
+        const Bottle& bottle = window.Game();
         std::array<std::array<Cell, 25>, 8> expected{};
         for (int column = 0; column < 8; ++column)
             for (int row = -1; row < 24; ++row)
@@ -460,7 +453,7 @@ TEST(MainWindowPlayTest, TheScreenFollowsTheBottleThroughAWholeGame) {
                     expected[half.column][half.row + 1] = half.code;
         for (int column = 0; column < 8; ++column)
             for (int row = -1; row < 24; ++row)
-                ASSERT_EQ(int(window.screen().cell(column, row)), int(expected[column][row + 1]))
+                ASSERT_EQ(int(window.Screen().cell(column, row)), int(expected[column][row + 1]))
                     << "move " << move << " cell " << column << "," << row << " capsule "
                     << bottle.Current().column << "," << bottle.Current().row << " o"
                     << bottle.Current().orientation << " last key " << lastKey;

@@ -1,6 +1,5 @@
 #include "pillora/windows/options_window.h"
 
-#include "pillora/ui_TPilloraOptionsWindow.h"
 #include "pillora/windows/tests/window_harness.h"
 
 #include <QTest>
@@ -12,27 +11,18 @@ namespace {
 
 using testing::OnNextModal;
 
-// The six variables of the main window that the options edit.
-struct Options {
-    bool soundOn = false;
-    bool singlesSlide = true;
-    bool virusesMove = false;
-    bool showNext = true;
-    int startLevel = 4;
-    int alignCount = 5;
-    bool operator==(const Options&) const = default;
-};
-
 class OptionWindowTest : public ::testing::Test {
   protected:
-    void Bind() {
-        window_.BindOptions(options_.soundOn, options_.singlesSlide, options_.virusesMove,
-                            options_.showNext, options_.startLevel, options_.alignCount);
+    OptionWindowTest() {
+        QObject::connect(&window_, &TPilloraOptionWindow::OptionsChanged, [this] { ++changes_; });
     }
-    const Ui::PilloraOptionWindow& form() { return window_.form(); }
+    void Bind() { window_.BindOptions(options_); }
+    const Ui::PilloraOptionWindow& form() { return window_.Form(); }
 
     TPilloraOptionWindow window_;
-    Options options_;
+    // The options as the main window holds them, four of them off their defaults.
+    kit::PilloraSettings options_{.nbAligne = 5, .level = 4, .singlesOk = true, .showNext = true};
+    int changes_ = 0;
 };
 
 TEST_F(OptionWindowTest, ShowsTheBoundValues) {
@@ -54,25 +44,27 @@ TEST_F(OptionWindowTest, OkWritesEveryControlBack) {
     form().TrackBar1->setValue(0);
     form().TrackBar2->setValue(3);
     QTest::mouseClick(form().Button1, Qt::LeftButton);
-    EXPECT_EQ(options_, (Options{true, false, true, false, 0, 3}));
+    EXPECT_EQ(options_, (kit::PilloraSettings{
+                            .nbAligne = 3, .level = 0, .soundOk = true, .virusesMove = true}));
+    EXPECT_EQ(changes_, 1);
 }
 
 TEST_F(OptionWindowTest, ValuesOutOfRangeShowAtTheNearestEndAndOkBringsThemIn) {
     for (const auto& [stored, shown] : {std::pair{1, 3}, {2, 3}, {7, 6}, {9, 6}}) {
-        options_.alignCount = stored;
-        options_.startLevel = stored + 4;  // 5, 6, 11 and 13
+        options_.nbAligne = stored;
+        options_.level = stored + 4;  // 5, 6, 11 and 13
         Bind();
         EXPECT_EQ(form().TrackBar2->value(), shown) << stored;
         window_.Ok();
-        EXPECT_EQ(options_.alignCount, shown) << stored;
-        EXPECT_EQ(options_.startLevel, std::min(stored + 4, 10)) << stored;
+        EXPECT_EQ(options_.nbAligne, shown) << stored;
+        EXPECT_EQ(options_.level, std::min(stored + 4, 10)) << stored;
     }
 }
 
 TEST_F(OptionWindowTest, TheCloseBoxWritesNothing) {
-    options_.alignCount = 8;
+    options_.nbAligne = 8;
     Bind();
-    const Options before = options_;
+    const kit::PilloraSettings before = options_;
     const OnNextModal closeBox([&](QWidget*) {
         form().CheckBox1->setChecked(true);
         form().CheckBox4->setChecked(false);
@@ -82,6 +74,7 @@ TEST_F(OptionWindowTest, TheCloseBoxWritesNothing) {
     window_.SetPlacement(QRect(100, 50, 300, 460));
     window_.exec();
     EXPECT_EQ(options_, before);
+    EXPECT_EQ(changes_, 0);
 }
 
 TEST_F(OptionWindowTest, OpensBesideTheMainWindowAndEnterConfirms) {
@@ -95,7 +88,7 @@ TEST_F(OptionWindowTest, OpensBesideTheMainWindowAndEnterConfirms) {
     });
     EXPECT_EQ(window_.exec(), QDialog::Accepted);
     EXPECT_EQ(at, QPoint(120, 70));
-    EXPECT_EQ(options_.alignCount, 3);
+    EXPECT_EQ(options_.nbAligne, 3);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The tile strip drawn by tools/pillora_art, as the game loads it.
 #include "pillora/rules/cell.h"
+#include "pillora/windows/tests/window_harness.h"
 
 #include <QImage>
 #include <QMap>
@@ -10,13 +11,11 @@
 namespace pillora {
 namespace {
 
+using testing::TileImage;
+
 const QImage& Strip() {
     static const QImage strip = QImage(QStringLiteral(":/pillora/Pillora.png"));
     return strip;
-}
-
-QImage TileOf(int code) {
-    return Strip().copy(0, 16 * code, 16, 16).convertToFormat(QImage::Format_RGB32);
 }
 
 // The colour that covers most of the tile, black left aside; 0 for none.
@@ -60,9 +59,9 @@ TEST(TileStripTest, IsFortyThreeTilesInTheSixteenStandardColours) {
 }
 
 TEST(TileStripTest, EmptyIsBlackAndIdleIsLightGrey) {
-    EXPECT_EQ(Silhouette(TileOf(kEmpty)), Silhouette(TileOf(42)));
-    EXPECT_EQ(MainColour(TileOf(kEmpty)), 0u);
-    EXPECT_EQ(MainColour(TileOf(kIdle)), qRgb(192, 192, 192));
+    EXPECT_EQ(Silhouette(TileImage(kEmpty)), Silhouette(TileImage(42)));
+    EXPECT_EQ(MainColour(TileImage(kEmpty)), 0u);
+    EXPECT_EQ(MainColour(TileImage(kIdle)), qRgb(192, 192, 192));
 }
 
 TEST(TileStripTest, EachColoursPiecesAreMostlyItsOwnColour) {
@@ -71,7 +70,7 @@ TEST(TileStripTest, EachColoursPiecesAreMostlyItsOwnColour) {
     for (int colour = 1; colour <= kColourCount; ++colour) {
         for (const Kind kind : {Kind::PartnerAbove, Kind::PartnerRight, Kind::PartnerBelow,
                                 Kind::PartnerLeft, Kind::Single}) {
-            EXPECT_EQ(MainColour(TileOf(CodeOf(colour, kind))), colours[colour - 1])
+            EXPECT_EQ(MainColour(TileImage(CodeOf(colour, kind))), colours[colour - 1])
                 << colour << " " << int(kind);
         }
     }
@@ -96,7 +95,7 @@ TEST(TileStripTest, HalvesReachTheEdgeTowardsTheirPartnerOnly) {
                                               {Kind::PartnerLeft, Kind::PartnerRight}};
     for (int colour = 1; colour <= kColourCount; ++colour) {
         for (const auto& [kind, far] : opposite) {
-            const QImage tile = TileOf(CodeOf(colour, kind));
+            const QImage tile = TileImage(CodeOf(colour, kind));
             EXPECT_GE(edgeDrawn(tile, kind), 8) << colour << " " << int(kind);
             EXPECT_EQ(edgeDrawn(tile, far), 0) << colour << " " << int(kind);
         }
@@ -117,14 +116,14 @@ TEST(TileStripTest, EveryPieceCarriesAMarkThatTellsItsColourWithoutColour) {
     for (const Kind kind : {Kind::PartnerAbove, Kind::PartnerRight, Kind::PartnerBelow,
                             Kind::PartnerLeft, Kind::Single, Kind::Destroyed}) {
         for (int a = 1; a <= kColourCount; ++a) {
-            const QImage mark = WhitePixels(TileOf(CodeOf(a, kind)));
+            const QImage mark = WhitePixels(TileImage(CodeOf(a, kind)));
             int drawn = 0;
             for (int y = 0; y < 16; ++y)
                 for (int x = 0; x < 16; ++x)
                     drawn += mark.pixelIndex(x, y);
             EXPECT_GE(drawn, 8) << a << " " << int(kind);
             for (int b = a + 1; b <= kColourCount; ++b)
-                EXPECT_NE(mark, WhitePixels(TileOf(CodeOf(b, kind))))
+                EXPECT_NE(mark, WhitePixels(TileImage(CodeOf(b, kind))))
                     << a << " " << b << " " << int(kind);
         }
     }
@@ -132,11 +131,11 @@ TEST(TileStripTest, EveryPieceCarriesAMarkThatTellsItsColourWithoutColour) {
 
 TEST(TileStripTest, VirusesDifferInShapeNotOnlyInColourAndMoveBetweenPoses) {
     for (int a = 1; a <= kColourCount; ++a) {
-        EXPECT_NE(TileOf(VirusCode(a, 0)), TileOf(VirusCode(a, 1))) << a;
+        EXPECT_NE(TileImage(VirusCode(a, 0)), TileImage(VirusCode(a, 1))) << a;
         for (int b = a + 1; b <= kColourCount; ++b) {
             for (int pose = 0; pose < 2; ++pose) {
-                EXPECT_NE(Silhouette(TileOf(VirusCode(a, pose))),
-                          Silhouette(TileOf(VirusCode(b, pose))))
+                EXPECT_NE(Silhouette(TileImage(VirusCode(a, pose))),
+                          Silhouette(TileImage(VirusCode(b, pose))))
                     << a << " " << b;
             }
         }
