@@ -47,7 +47,7 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
       ownRandom_(random ? nullptr : std::make_unique<kit::ClockRandomSource>()),
       random_(random ? *random : *ownRandom_),
       game_(*this, random_, stats_),
-      MediaPlayer1(kit::MusicTitle::Briko) {
+      MediaPlayer1(kit::Program::Briko) {
     ui_.setupUi(this);
     kit::useFormStyle(*this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -6,10 +6,6 @@
 
 namespace kit {
 
-// A music player plays the tracks of one program. The main windows still name the
-// program by this name.
-using MusicTitle = Program;
-
 // `MusicType` 0, 1 and 2 select track A, B and C; 3 is off.
 inline constexpr int kMusicOff = 3;
 
