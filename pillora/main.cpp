@@ -14,8 +14,7 @@ int main(int argc, char** argv) {
     kit::AudioSession audio;
     app.setWindowIcon(pillora::pilloraIcon());
 
-    // The windows, created once in the program's order; they live until the main
-    // window closes. Each dialog's parent is the main window.
+    // The windows, created once in the program's order; they live until the main window closes.
     pillora::TTPilloraWindow mainWindow;
     pillora::TPilloraOptionWindow optionsWindow(&mainWindow);
     kit::TPilloraBestWindow bestWindow(&mainWindow);
