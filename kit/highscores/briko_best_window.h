@@ -1,12 +1,7 @@
 #pragma once
 
-#include <memory>
-
 #include "kit/highscores/best_window.h"
-
-namespace Ui {
-class BRIKOBestWindow;
-}
+#include "ui_briko_best_window.h"
 
 namespace kit {
 
@@ -16,10 +11,9 @@ class TBRIKOBestWindow : public BestWindow {
 
   public:
     explicit TBRIKOBestWindow(QWidget* parent = nullptr);
-    ~TBRIKOBestWindow() override;
 
   private:
-    std::unique_ptr<Ui::BRIKOBestWindow> ui_;
+    Ui::BRIKOBestWindow ui_;
 };
 
 }  // namespace kit

@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "ui_orchard_best_window.h"
-
 namespace kit {
 namespace {
 
@@ -21,15 +19,12 @@ QPixmap stillLife() {
 
 }  // namespace
 
-TOrchardBestWindow::TOrchardBestWindow(QWidget* parent)
-    : BestWindow(Program::Orchard, parent), ui_(std::make_unique<Ui::OrchardBestWindow>()) {
-    ui_->setupUi(this);
-    BestWindowControls controls = commonControls(*ui_);
-    controls.candidateBevel = ui_->Bevel11;
-    ui_->Image1->setPixmap(stillLife());
+TOrchardBestWindow::TOrchardBestWindow(QWidget* parent) : BestWindow(Program::Orchard, parent) {
+    ui_.setupUi(this);
+    BestWindowControls controls = commonControls(ui_);
+    controls.candidateBevel = ui_.Bevel11;
+    ui_.Image1->setPixmap(stillLife());
     attachControls(controls);
 }
-
-TOrchardBestWindow::~TOrchardBestWindow() = default;
 
 }  // namespace kit

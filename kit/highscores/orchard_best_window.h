@@ -1,12 +1,7 @@
 #pragma once
 
-#include <memory>
-
 #include "kit/highscores/best_window.h"
-
-namespace Ui {
-class OrchardBestWindow;
-}
+#include "ui_orchard_best_window.h"
 
 namespace kit {
 
@@ -16,10 +11,9 @@ class TOrchardBestWindow : public BestWindow {
 
   public:
     explicit TOrchardBestWindow(QWidget* parent = nullptr);
-    ~TOrchardBestWindow() override;
 
   private:
-    std::unique_ptr<Ui::OrchardBestWindow> ui_;
+    Ui::OrchardBestWindow ui_;
 };
 
 }  // namespace kit

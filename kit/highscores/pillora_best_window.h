@@ -1,12 +1,7 @@
 #pragma once
 
-#include <memory>
-
 #include "kit/highscores/best_window.h"
-
-namespace Ui {
-class PilloraBestWindow;
-}
+#include "ui_pillora_best_window.h"
 
 namespace kit {
 
@@ -16,10 +11,9 @@ class TPilloraBestWindow : public BestWindow {
 
   public:
     explicit TPilloraBestWindow(QWidget* parent = nullptr);
-    ~TPilloraBestWindow() override;
 
   private:
-    std::unique_ptr<Ui::PilloraBestWindow> ui_;
+    Ui::PilloraBestWindow ui_;
 };
 
 }  // namespace kit
