@@ -85,8 +85,9 @@ TTPilloraWindow::~TTPilloraWindow() {
 
 void TTPilloraWindow::SetWindows(const Windows& windows) {
     windows_ = windows;
-    connect(windows_.options, &TPilloraOptionWindow::OptionsChanged, this,
-            &TTPilloraWindow::ApplyOptions);
+    if (windows_.options != nullptr)
+        connect(windows_.options, &TPilloraOptionWindow::OptionsChanged, this,
+                &TTPilloraWindow::ApplyOptions, Qt::UniqueConnection);
 }
 
 void TTPilloraWindow::LoadSettings() {
@@ -148,12 +149,16 @@ void TTPilloraWindow::Best1Click() {
 void TTPilloraWindow::Best(std::uint16_t score) {
     if (kit::warnIfRunningFromCdRom(this))
         return;
+    if (windows_.best == nullptr)
+        return;
     windows_.best->SetPlacement(frameGeometry());
     windows_.best->SetScore(score);
     windows_.best->showModal();
 }
 
 void TTPilloraWindow::Options1Click() {
+    if (windows_.options == nullptr)
+        return;
     windows_.options->SetPlacement(frameGeometry());
     windows_.options->BindOptions(settings_);
     windows_.options->exec();
