@@ -10,7 +10,8 @@
 #include "kit/highscores/briko_best_window.h"
 
 int main(int argc, char** argv) {
-    kit::Application app(argc, argv, QStringLiteral("Brikoline for Windows 95"));
+    kit::Application app(argc, argv, QStringLiteral("Brikoline for Windows 95"),
+                         QStringLiteral("org.fallpack.Briko"));
     kit::enterPlayerFolder();
     kit::AudioSession audio;
 

@@ -9,7 +9,8 @@
 #include "orchard/windows/options_window.h"
 
 int main(int argc, char** argv) {
-    kit::Application app(argc, argv, QStringLiteral("Orchard for Windows 95"));
+    kit::Application app(argc, argv, QStringLiteral("Orchard for Windows 95"),
+                         QStringLiteral("org.fallpack.Orchard"));
     kit::enterPlayerFolder();
     kit::AudioSession audio;
 

@@ -9,7 +9,8 @@
 #include "pillora/windows/program_icon.h"
 
 int main(int argc, char** argv) {
-    kit::Application app(argc, argv, QStringLiteral("Pillora for Windows 95"));
+    kit::Application app(argc, argv, QStringLiteral("Pillora for Windows 95"),
+                         QStringLiteral("org.fallpack.Pillora"));
     kit::enterPlayerFolder();
     kit::AudioSession audio;
     app.setWindowIcon(pillora::pilloraIcon());

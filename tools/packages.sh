@@ -7,8 +7,10 @@ FALLPACK_PACKAGES=(
   fonts-dejavu-extra
 )
 
-# What ./test needs to build the Debian package and check it and the desktop files.
-FALLPACK_PACKAGING_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev file fakeroot)
+# What ./test needs to build the Debian package and check it and the desktop files,
+# and to start the programs under a headless Wayland compositor and under Xvfb.
+FALLPACK_PACKAGING_PACKAGES=(desktop-file-utils appstream lintian dpkg-dev file fakeroot
+  weston qt6-wayland xvfb x11-utils)
 
 fallpack_install_packages() {
   local missing=() pkg

@@ -9,11 +9,14 @@
 
 namespace kit {
 
-Application::Application(int& argc, char** argv, const QString& title) : QApplication(argc, argv) {
+Application::Application(int& argc, char** argv, const QString& title, const QString& desktopId)
+    : QApplication(argc, argv) {
     // The title is only the name of the application. Given as its display name,
     // it would be appended to every window's caption in the title bar
     // ("Abort Game ? — ..."), where the captions must read exactly as given.
+    // It is also the class of the windows under X11.
     setApplicationName(title);
+    setDesktopFileName(desktopId);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

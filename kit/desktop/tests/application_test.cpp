@@ -13,7 +13,8 @@ TEST(Application, ItsTitleIsAppendedToNoWindowCaption) {
     int argc = 1;
     char name[] = "orchard";
     char* argv[] = {name, nullptr};
-    kit::Application app(argc, argv, QStringLiteral("Orchard for Windows 95"));
+    kit::Application app(argc, argv, QStringLiteral("Orchard for Windows 95"),
+                         QStringLiteral("org.fallpack.Orchard"));
     EXPECT_EQ(QCoreApplication::applicationName(), "Orchard for Windows 95");
     // The platform appends an application display name, once one is set, to
     // every caption in the title bar ("Abort Game ? — Orchard for Windows 95").
