@@ -5,6 +5,7 @@
 #include "briko/windows/controls_window.h"
 #include "briko/windows/options_window.h"
 #include "kit/audio/beeper.h"
+#include "kit/desktop/auto_pause.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
@@ -87,6 +88,8 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
     connect(ui_.Controls1, &QAction::triggered, this, &TBrikoMainWindow::Controls1Click);
     connect(ui_.About1, &QAction::triggered, this, &TBrikoMainWindow::About1Click);
     connect(&MediaPlayer1, &kit::MusicPlayer::ended, this, &TBrikoMainWindow::RepeatPlaying);
+    connect(new kit::AutoPause(*this), &kit::AutoPause::lookedAway, this,
+            &TBrikoMainWindow::PlayerLookedAway);
 
     Joystick1.SetEnabled(true);
     Joystick1.SetGamePort(kit::TGamePort::One);
@@ -100,6 +103,12 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
         if (pushed)
             game_.JoyButton1();
     });
+    // A gamepad's Start does what F3 does; nothing moves while another window is active.
+    Joystick1.SetOnStartButton([this](QObject*, bool pushed) {
+        if (pushed)
+            ui_.Pause1->trigger();
+    });
+    Joystick1.SetFocusWindow(this);
 
     LoadSettings();
     ApplyOptions();
@@ -184,6 +193,15 @@ void TBrikoMainWindow::New1Click() {
 
 void TBrikoMainWindow::Pause1Click() {
     game_.TogglePause();
+}
+
+void TBrikoMainWindow::PlayerLookedAway() {
+    if (!settings_.autoPause || game_.NoGame() || !game_.PlayerGameOn())
+        return;
+    if (!game_.Paused())
+        Pause1Click();
+    else
+        StopFallTimer();  // paused, yet falling since Down or a drop: stopped as Pause left it
 }
 
 void TBrikoMainWindow::Go1Click() {

@@ -80,6 +80,9 @@ class TBrikoMainWindow : public QMainWindow, private BrikoView {
     void Controls1Click();
     void About1Click();
     void RepeatPlaying();
+    // Another program took the focus or the window was minimised: a player's game
+    // pauses as with Pause, unless the settings turn this off; a demonstration runs on.
+    void PlayerLookedAway();
     // Hands the options to the game, starts or stops the joystick, reopens the
     // music track and repaints in the block design chosen.
     void ApplyOptions();

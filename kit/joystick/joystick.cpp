@@ -2,6 +2,8 @@
 
 #include "kit/sdl/sdl_subsystem.h"
 
+#include <QWidget>
+
 #include <SDL2/SDL.h>
 
 namespace kit {
@@ -129,6 +131,7 @@ void TJoystick::readController() {
         if (held(faces[i]))
             buttons |= 1u << i;
     position_.buttons = buttons;
+    position_.start = held(SDL_CONTROLLER_BUTTON_START);
 }
 
 void TJoystick::readRaw() {
@@ -142,6 +145,7 @@ void TJoystick::readRaw() {
         if (SDL_JoystickGetButton(device_, i))
             buttons |= 1u << i;
     position_.buttons = buttons;
+    position_.start = false;
 }
 
 void TJoystick::closeDevice() {
@@ -165,15 +169,21 @@ void TJoystick::Poll() {
         return;
     if (!read())
         return;
+    // Away from its window the joystick is still read, so that the last states
+    // follow it, but nothing fires.
+    const bool heard = focusWindow_ == nullptr || focusWindow_->isActiveWindow();
     for (int n = 0; n < 4; ++n) {
         const bool pushed = (position_.buttons & (1u << n)) != 0;
-        if (onButton_[n] && (repeatButton_[n] || pushed != lastButton_[n]))
+        if (heard && onButton_[n] && (repeatButton_[n] || pushed != lastButton_[n]))
             onButton_[n](this, pushed);
         lastButton_[n] = pushed;
     }
+    if (heard && onStartButton_ && position_.start != lastStart_)
+        onStartButton_(this, position_.start);
+    lastStart_ = position_.start;
     std::int32_t x = reduceJoyX(position_.x);
     std::int32_t y = reduceJoyY(position_.y);
-    if (onJoyMove_ && (repeatPosition_ || x != lastX_ || y != lastY_))
+    if (heard && onJoyMove_ && (repeatPosition_ || x != lastX_ || y != lastY_))
         onJoyMove_(this, x, y);
     lastX_ = x;
     lastY_ = y;

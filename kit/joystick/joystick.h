@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 
+class QWidget;
 struct _SDL_Joystick;
 struct _SDL_GameController;
 
@@ -28,8 +29,13 @@ using TJoyMoveEvent = std::function<void(QObject* Sender, std::int32_t& X, std::
 //
 // A gamepad that SDL knows (its game-controller database) is read through its
 // mapping: the left stick, or the D-pad where it is pressed, gives X and Y, and the
-// face buttons A, B, X, Y are buttons 1 to 4. Any other joystick is read raw: its
-// first two axes and first four buttons.
+// face buttons A, B, X, Y are buttons 1 to 4; its Start button has an event of
+// its own, OnStartButton. Any other joystick is read raw: its first two axes and
+// first four buttons.
+//
+// With a FocusWindow set, the joystick moves nothing while that window is not the
+// active one: polls go on reading it, fire no event, and what was pressed or held
+// meanwhile does not count as a press when the window is active again.
 //
 // Nothing reports a missing joystick: Activate leaves the component inactive, and
 // it looks for one once a second; a pad plugged in later makes it active. An
@@ -76,6 +82,12 @@ class TJoystick : public QObject {
     void SetOnButton3(TButtonNotifyEvent handler) { onButton_[2] = std::move(handler); }
     void SetOnButton4(TButtonNotifyEvent handler) { onButton_[3] = std::move(handler); }
     void SetOnJoyMove(TJoyMoveEvent handler) { onJoyMove_ = std::move(handler); }
+    // A known gamepad's Start button, pressed or released (never repeated).
+    void SetOnStartButton(TButtonNotifyEvent handler) { onStartButton_ = std::move(handler); }
+
+    // The window the events are for, or null for any; it must outlive the component.
+    const QWidget* FocusWindow() const { return focusWindow_; }
+    void SetFocusWindow(const QWidget* window) { focusWindow_ = window; }
 
     // Starts polling when the joystick of GamePort answers; otherwise stays inactive.
     void Activate();
@@ -113,12 +125,15 @@ class TJoystick : public QObject {
     std::array<bool, 4> repeatButton_{};
     std::array<TButtonNotifyEvent, 4> onButton_;
     TJoyMoveEvent onJoyMove_;
+    TButtonNotifyEvent onStartButton_;
+    const QWidget* focusWindow_ = nullptr;
 
     int joyNumber_ = 0;
     JoyPosition position_;
     std::int32_t lastX_ = 0;
     std::int32_t lastY_ = 0;
     std::array<bool, 4> lastButton_{};
+    bool lastStart_ = false;
     QTimer timer_;
     _SDL_Joystick* device_ = nullptr;
     _SDL_GameController* controller_ = nullptr;  // set when SDL knows the pad

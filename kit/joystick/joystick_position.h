@@ -11,6 +11,7 @@ struct JoyPosition {
     std::uint32_t y = 32768;
     std::uint32_t z = 32768;
     std::uint32_t buttons = 0;
+    bool start = false;  // a known gamepad's Start button; a joystick read raw has none
 };
 
 inline constexpr std::int32_t kJoyCentre = 32768;

@@ -35,6 +35,7 @@ OrchardSettings LoadOrchardSettings(const ProfileFile& file) {
     o.sndName1 = file.readString(s, "Orchard_SndName1", "Orchard1.wav");
     o.sndName2 = file.readString(s, "Orchard_SndName2", "Orchard2.wav");
     o.sndName3 = file.readString(s, "Orchard_SndName3", "Orchard3.wav");
+    o.autoPause = readFlag(file, s, "Orchard_AutoPause", true);
     return o;
 }
 
@@ -49,6 +50,7 @@ BrikoSettings LoadBrikoSettings(const ProfileFile& file) {
     b.music = file.readInt(s, "BRIKO_Music", 3);
     b.which = file.readInt(s, "BRIKO_Which", 0);
     b.joyEnabled = readFlag(file, s, "BRIKO_JoyEnabled", false);
+    b.autoPause = readFlag(file, s, "BRIKO_AutoPause", true);
     return b;
 }
 
@@ -75,6 +77,7 @@ PilloraSettings LoadPilloraSettings(const ProfileFile& file) {
     // Read as "Sndname", written as "SndName": the same key, names ignore case.
     p.sndName1 = file.readString(s, "Pillora_Sndname1", "Pillora1.wav");
     p.sndName2 = file.readString(s, "Pillora_Sndname2", "Pillora2.wav");
+    p.autoPause = readFlag(file, s, "Pillora_AutoPause", true);
     return p;
 }
 
@@ -93,6 +96,7 @@ bool SaveSettings(const OrchardSettings& o, const ProfileFile& file) {
                                  {"Orchard_Sound", flag(o.sound)},
                                  {"Orchard_Jocker", flag(o.jocker)},
                                  {"Orchard_NextPiece", flag(o.nextPiece)},
+                                 {"Orchard_AutoPause", flag(o.autoPause)},
                              });
 }
 
@@ -107,6 +111,7 @@ bool SaveSettings(const BrikoSettings& b, const ProfileFile& file) {
                                                 {"BRIKO_Sound", flag(b.sound)},
                                                 {"BRIKO_DemoLoop", flag(b.demoLoop)},
                                                 {"BRIKO_JoyEnabled", flag(b.joyEnabled)},
+                                                {"BRIKO_AutoPause", flag(b.autoPause)},
                                             });
 }
 
@@ -124,6 +129,7 @@ bool SaveSettings(const PilloraSettings& p, const ProfileFile& file) {
                                  {"Pillora_SinglesOk", flag(p.singlesOk)},
                                  {"Pillora_VirusesMove", flag(p.virusesMove)},
                                  {"Pillora_ShowNext", flag(p.showNext)},
+                                 {"Pillora_AutoPause", flag(p.autoPause)},
                              });
 }
 

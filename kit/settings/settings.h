@@ -32,6 +32,8 @@ struct OrchardSettings {
     std::string sndName3 = "Orchard3.wav";
     // The options' "Joystick enabled." box: never stored, so off at every start.
     bool joystick = false;
+    // A running game pauses when the player turns to another program or minimises.
+    bool autoPause = true;
 
     bool operator==(const OrchardSettings&) const = default;
 };
@@ -46,6 +48,7 @@ struct BrikoSettings {
     int music = 3;
     int which = 0;  // block design
     bool joyEnabled = false;
+    bool autoPause = true;  // as Orchard's
 
     bool operator==(const BrikoSettings&) const = default;
 };
@@ -62,6 +65,7 @@ struct PilloraSettings {
     bool showNext = false;
     std::string sndName1 = "Pillora1.wav";
     std::string sndName2 = "Pillora2.wav";
+    bool autoPause = true;  // as Orchard's
 
     bool operator==(const PilloraSettings&) const = default;
 };
@@ -73,7 +77,8 @@ BrikoSettings LoadBrikoSettings(const ProfileFile& file = ProfileFile());
 PilloraSettings LoadPilloraSettings(const ProfileFile& file = ProfileFile());
 
 // Written at main-window destruction, in the program's write order, with the
-// program's "..._Delta_t"/"Orchard_DeltaT" key set to "500". Returns false when
+// program's "..._Delta_t"/"Orchard_DeltaT" key set to "500", and the automatic
+// pause's key ("Orchard_AutoPause", ...) last. Returns false when
 // the file could not be written (the programs do not report it).
 bool SaveSettings(const OrchardSettings& settings, const ProfileFile& file = ProfileFile());
 bool SaveSettings(const BrikoSettings& settings, const ProfileFile& file = ProfileFile());

@@ -1,8 +1,10 @@
 #include "kit/testing/window_testing.h"
 
 #include <QApplication>
+#include <QApplicationStateChangeEvent>
 #include <QDialog>
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -113,6 +115,46 @@ void WhenModal(std::function<void(QWidget*)> action) {
         }
     });
     poll->start(10);
+}
+
+namespace {
+
+// What a program is told when another program's window takes the focus (false):
+// none of its windows is active and it turns inactive as a whole; and when it gets
+// the focus back (true).
+void SetProgramActive(bool active) {
+    if (!active)
+        QApplication::setActiveWindow(nullptr);
+    QApplicationStateChangeEvent event(active ? Qt::ApplicationActive : Qt::ApplicationInactive);
+    QCoreApplication::sendEvent(qApp, &event);
+}
+
+}  // namespace
+
+void LookAwayAndBack(QWidget& window, LookAway how) {
+    switch (how) {
+        case LookAway::DownWhilePaused:
+            QTest::keyClick(&window, Qt::Key_F3);
+            QTest::keyPress(&window, Qt::Key_Down);
+            [[fallthrough]];
+        case LookAway::AnotherProgram:
+            SetProgramActive(false);
+            SetProgramActive(true);
+            break;
+        case LookAway::Minimise:
+            window.showMinimized();
+            window.showNormal();
+            break;
+        case LookAway::OwnModalBox: {
+            QDialog own(&window);
+            own.setModal(true);
+            own.show();
+            QApplication::setActiveWindow(&own);
+            break;
+        }
+    }
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
 }
 
 }  // namespace kit::testing

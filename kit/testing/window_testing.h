@@ -88,6 +88,31 @@ class OnNextModal {
     bool ran_ = false;
 };
 
+// How a test turns the player away from a main window, and back.
+enum class LookAway {
+    AnotherProgram,   // another program's window takes the focus
+    Minimise,         // the window is minimised, then shown again
+    OwnModalBox,      // a modal box of the program's own takes the focus
+    DownWhilePaused,  // Pause (F3), Down pressed, which sets a game falling again,
+                      // then another program
+};
+// Turns the player away from `window` as `how` says, then back: the window is the
+// active one again.
+void LookAwayAndBack(QWidget& window, LookAway how);
+
+// What each game's running game must do: how the player looks away, the value of
+// the game's automatic pause key, and whether the game is paused after it.
+struct LookAwayCase {
+    LookAway how;
+    const char* autoPause;
+    bool pauses;
+};
+inline constexpr LookAwayCase kLookAwayCases[] = {
+    {LookAway::AnotherProgram, "1", true},  {LookAway::Minimise, "1", true},
+    {LookAway::DownWhilePaused, "1", true}, {LookAway::OwnModalBox, "1", false},
+    {LookAway::AnotherProgram, "0", false},
+};
+
 // Runs `action` on the next modal window, from inside its own event loop. Fails
 // the test (and closes the window) if none opens within a few seconds, or if the
 // window is still open a second after the action.

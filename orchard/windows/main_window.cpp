@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include "kit/audio/sound_effect.h"
+#include "kit/desktop/auto_pause.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/help_window.h"
 #include "kit/desktop/menu_lock.h"
@@ -74,6 +75,8 @@ TTOrchardMainWindow::TTOrchardMainWindow(kit::RandomSource* random, QWidget* par
         addAction(action);
 
     connect(&MediaPlayer1, &kit::MusicPlayer::ended, this, &TTOrchardMainWindow::RepeatPlaying);
+    connect(new kit::AutoPause(*this), &kit::AutoPause::lookedAway, this,
+            &TTOrchardMainWindow::PlayerLookedAway);
     // The joystick's design settings; it polls only once the options enable it.
     Joystick1.SetEnabled(true);
     Joystick1.SetGamePort(kit::TGamePort::One);
@@ -84,6 +87,12 @@ TTOrchardMainWindow::TTOrchardMainWindow(kit::RandomSource* random, QWidget* par
     Joystick1.SetRepeatButton4(false);
     Joystick1.SetOnJoyMove(
         [this](QObject* sender, std::int32_t& x, std::int32_t& y) { JoyStickMove(sender, x, y); });
+    // A gamepad's Start does what F3 does; nothing moves while another window is active.
+    Joystick1.SetOnStartButton([this](QObject*, bool pushed) {
+        if (pushed)
+            ui_.Pause1->trigger();
+    });
+    Joystick1.SetFocusWindow(this);
 
     LoadSettings();
     // The loaded options reach the game, the music and the picture as after Ok.
@@ -154,6 +163,15 @@ void TTOrchardMainWindow::New1Click() {
 void TTOrchardMainWindow::Pause1Click() {
     if (!game_->State().NoGame)
         game_->TogglePause();
+}
+
+void TTOrchardMainWindow::PlayerLookedAway() {
+    if (!settings_.autoPause || game_->State().NoGame)
+        return;
+    if (!game_->State().Paused)
+        Pause1Click();
+    else
+        StopFallTimer();  // paused, yet falling since Down or a drop: stopped as Pause left it
 }
 
 void TTOrchardMainWindow::AskToAbort() {

@@ -76,6 +76,9 @@ class TTOrchardMainWindow : public QMainWindow, private OrchardView {
     void About1Click();
     // The end of a play of the music track: the track loops while a game runs.
     void RepeatPlaying();
+    // Another program took the focus or the window was minimised: a running game
+    // pauses as with Pause, unless the settings turn this off.
+    void PlayerLookedAway();
     // The options as they now stand reach the rules, the music, the joystick and
     // the picture.
     void ApplyOptions();

@@ -1,6 +1,7 @@
 #include "pillora/windows/main_window.h"
 
 #include "kit/audio/sound_effect.h"
+#include "kit/desktop/auto_pause.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/help_window.h"
 #include "kit/desktop/menu_lock.h"
@@ -61,6 +62,8 @@ TTPilloraWindow::TTPilloraWindow(kit::RandomSource* random, QWidget* parent)
     connect(ui_.Exit1, &QAction::triggered, this, &TTPilloraWindow::Exit);
     connect(ui_.Index1, &QAction::triggered, this, &TTPilloraWindow::Index1Click);
     connect(ui_.About1, &QAction::triggered, this, &TTPilloraWindow::About1Click);
+    connect(new kit::AutoPause(*this), &kit::AutoPause::lookedAway, this,
+            &TTPilloraWindow::PlayerLookedAway);
 
     fallTimer_.setTimerType(Qt::PreciseTimer);
     connect(&fallTimer_, &QTimer::timeout, this, &TTPilloraWindow::WMTimer);
@@ -140,6 +143,16 @@ void TTPilloraWindow::Pause() {
     else
         fallTimer_.stop();
     paused_ = !paused_;
+}
+
+void TTPilloraWindow::PlayerLookedAway() {
+    // A lost game waits for its last tick, not for the player.
+    if (!settings_.autoPause || !gameInProgress_ || bottle_.NoGame())
+        return;
+    if (!paused_)
+        Pause();
+    else
+        StopFallTimer();  // paused, yet falling since Down or a drop: stopped as Pause left it
 }
 
 void TTPilloraWindow::Best1Click() {

@@ -74,6 +74,9 @@ class TTPilloraWindow : public QMainWindow, private BottleView {
     void Index1Click();
     void About1Click();
     void Exit();
+    // Another program took the focus or the window was minimised: a running game
+    // pauses as with Pause, unless the settings turn this off.
+    void PlayerLookedAway();
     // The options as they now stand reach the rules: the run length at the
     // next resolve and the singles slide; the rest is read where it is used.
     void ApplyOptions();

@@ -26,6 +26,7 @@
 namespace briko {
 namespace {
 
+using kit::testing::LookAwayAndBack;
 using kit::testing::ScriptedRandom;
 using kit::testing::VirtualPad;
 using testing::BrikoWindows;
@@ -153,6 +154,22 @@ TEST(BrikoMainWindow, PauseStopsTheFallTimerAndAbortAnsweredNoResumes) {
     EXPECT_TRUE(program.main.FallTimer().isActive());
 }
 
+TEST(BrikoMainWindow, LookingAwayPausesAPlayersGameAsPauseDoesAndComingBackResumesNothing) {
+    WriteSetting("BRIKO_DemoSpeed", "0");
+    for (const Qt::Key start : {Qt::Key_F2, Qt::Key_F10})  // a demonstration runs on
+        for (const auto& c : kit::testing::kLookAwayCases) {
+            WriteSetting("BRIKO_AutoPause", c.autoPause);
+            BrikoWindows program;
+            program.Show();
+            QTest::keyClick(&program.main, start);
+            LookAwayAndBack(program.main, c.how);
+            const bool pauses = c.pauses && start == Qt::Key_F2;
+            EXPECT_EQ(program.main.Game().Paused(), pauses) << int(c.how) << c.autoPause << start;
+            EXPECT_EQ(program.main.FallTimer().isActive(), !pauses) << int(c.how) << start;
+            EXPECT_EQ(program.main.Form().Pause1->isEnabled(), start == Qt::Key_F2);
+        }
+}
+
 TEST(BrikoMainWindow, ArrowsMoveAndRotateShiftMirrorsAndWallsRefuse) {
     // L mirrored (piece 8), which New shows in rotation 1.
     ScriptedRandom random{PieceDraw(8), PieceDraw(17)};
@@ -247,6 +264,7 @@ TEST(BrikoMainWindow, TheJoystickMovesRotatesMirrorsAndDrops) {
     random.FallBackTo(0);
     BrikoWindows program(&random);
     TBrikoMainWindow& window = program.main;
+    program.Show();  // a pad moves nothing while another window is active
     ASSERT_TRUE(window.Joystick().Active());
     const BrikoGame& game = window.Game();
     window.Game().New();
@@ -288,6 +306,7 @@ TEST(BrikoMainWindow, APadPluggedInOrPulledOutDuringAGameNeverStopsItOrSaysAnyth
     ScriptedRandom random{PieceDraw(8), PieceDraw(17)};
     BrikoWindows program(&random);
     TBrikoMainWindow& window = program.main;
+    program.Show();
     EXPECT_FALSE(window.Joystick().Active()) << "no pad at start";
     const BrikoGame& game = window.Game();
     window.Game().New();
@@ -314,6 +333,36 @@ TEST(BrikoMainWindow, APadPluggedInOrPulledOutDuringAGameNeverStopsItOrSaysAnyth
     EXPECT_EQ(game.PieceX(), 8);
     EXPECT_FALSE(game.NoGame());
     EXPECT_TRUE(program.messages.Requests().empty());
+}
+
+TEST(BrikoMainWindow, AGamepadsStartPausesAndNothingMovesWhileAnotherWindowIsActive) {
+    WriteSetting("BRIKO_JoyEnabled", "1");
+    VirtualPad pad(VirtualPad::Kind::Gamepad);
+    ASSERT_TRUE(pad.present()) << SDL_GetError();
+    ScriptedRandom random{PieceDraw(8), PieceDraw(17)};
+    BrikoWindows program(&random);
+    TBrikoMainWindow& window = program.main;
+    program.Show();
+    QTest::keyClick(&window, Qt::Key_F2);
+    TickIntoView(window);
+    const auto poll = [&](SDL_GameControllerButton button) {
+        pad.press(button);
+        window.Joystick().Poll();
+        pad.press(button, false);
+        window.Joystick().Poll();
+    };
+    QApplication::setActiveWindow(nullptr);
+    poll(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    poll(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_EQ(window.Game().PieceX(), 8);
+    EXPECT_FALSE(window.Game().Paused());
+    program.Show();
+    poll(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_TRUE(window.Game().Paused());
+    poll(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    EXPECT_EQ(window.Game().PieceX(), 7);
+    poll(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_FALSE(window.Game().Paused());
 }
 
 // Four debris rows with a hole in column 10 each, and a vertical I above the hole.

@@ -18,6 +18,7 @@ BrikoWindows::BrikoWindows(kit::RandomSource* random)
 void BrikoWindows::Show() {
     main.show();
     main.activateWindow();
+    QApplication::setActiveWindow(&main);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
 }
 

@@ -2,8 +2,10 @@
 
 #include "kit/testing/virtual_pad.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QWidget>
 
 #include <SDL2/SDL.h>
 
@@ -282,6 +284,34 @@ TEST_F(GamepadTest, TheLeftStickOrTheDPadMoveAndTheFaceButtonsAreButtonsOneToFou
                                          {3, false},
                                          {4, true},
                                          {4, false}}));
+}
+
+TEST_F(GamepadTest, StartHasItsEventAndNothingFiresWhileTheFocusWindowIsNotActive) {
+    std::vector<bool> starts;
+    joystick.SetOnStartButton([&starts](QObject*, bool pushed) { starts.push_back(pushed); });
+    QWidget window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    joystick.SetFocusWindow(&window);
+    activate();
+    pad.press(SDL_CONTROLLER_BUTTON_START);
+    poll(2);
+    pad.press(SDL_CONTROLLER_BUTTON_START, false);
+    poll(1);
+    EXPECT_EQ(starts, (std::vector<bool>{true, false}));
+
+    // Pressed while another window is active: read, but no event, then or later.
+    QApplication::setActiveWindow(nullptr);
+    pad.press(SDL_CONTROLLER_BUTTON_START);
+    pad.press(SDL_CONTROLLER_BUTTON_A);
+    pad.move(0, 32768);
+    poll(1);
+    EXPECT_EQ(recorder.moves.size(), 3u);
+    QApplication::setActiveWindow(&window);
+    poll(1);
+    EXPECT_EQ(starts.size(), 2u);
+    EXPECT_TRUE(recorder.buttons.empty());
+    EXPECT_EQ(recorder.moves.back(), std::make_pair(-4, 0));
 }
 
 TEST_F(JoystickTest, AJoystickGivenAMappingIsReadAsAGamepad) {

@@ -26,13 +26,13 @@ TEST_F(SettingsTest, NoFileGivesTheDefaults) {
     EXPECT_EQ(kit::LoadPilloraSettings(file), kit::PilloraSettings{});
     const kit::OrchardSettings o;
     EXPECT_TRUE(o.which == 1 && o.level == 1 && o.nbAligned == 3 && o.sound && o.jocker &&
-                o.nextPiece && o.music == 3);
+                o.nextPiece && o.music == 3 && o.autoPause);
     const kit::BrikoSettings b;
     EXPECT_TRUE(b.start == 0 && b.rows == 0 && b.demoSpeed == 3 && !b.sound && !b.demoLoop &&
-                !b.joyEnabled && b.music == 3 && b.which == 0);
+                !b.joyEnabled && b.music == 3 && b.which == 0 && b.autoPause);
     const kit::PilloraSettings p;
     EXPECT_TRUE(p.deltaVirus == 1 && p.nbAligne == 4 && p.level == 1 && !p.soundOk &&
-                !p.singlesOk && !p.virusesMove && !p.showNext);
+                !p.singlesOk && !p.virusesMove && !p.showNext && p.autoPause);
     EXPECT_EQ(kit::ReadOrchardDeltaT(file), 500);
     EXPECT_EQ(kit::ReadBrikoDeltaT(file), 500);
     EXPECT_EQ(kit::ReadPilloraDeltaT(file), 500);
@@ -106,6 +106,15 @@ TEST_F(SettingsTest, FlagsAreOnOnlyWhenExactlyOneAndAreWrittenBackAsZeroOrOne) {
     EXPECT_NE(content().find("Orchard_Sound=0\n"), std::string::npos) << content();
 }
 
+TEST_F(SettingsTest, TheAutomaticPauseIsOnUnlessItsKeySaysOtherwise) {
+    write(orchard("Orchard_AutoPause=0\n") +
+          "[Freeware Brikoline version 1.95]\nBRIKO_AutoPause=1\n" +
+          pillora("pillora_autopause=2\n"));
+    EXPECT_FALSE(kit::LoadOrchardSettings(file).autoPause);
+    EXPECT_TRUE(kit::LoadBrikoSettings(file).autoPause);
+    EXPECT_FALSE(kit::LoadPilloraSettings(file).autoPause);
+}
+
 TEST_F(SettingsTest, SaveWritesEveryKeyInOrderWithTheDeltaKeyAt500) {
     kit::OrchardSettings o;
     o.level = 4;
@@ -114,6 +123,7 @@ TEST_F(SettingsTest, SaveWritesEveryKeyInOrderWithTheDeltaKeyAt500) {
     kit::BrikoSettings b;
     b.demoSpeed = 20;
     b.joyEnabled = true;
+    b.autoPause = false;
     ASSERT_TRUE(kit::SaveSettings(b, file));
     kit::PilloraSettings p;
     p.delay = 1234;
@@ -123,15 +133,15 @@ TEST_F(SettingsTest, SaveWritesEveryKeyInOrderWithTheDeltaKeyAt500) {
               "Orchard_Music=3\nOrchard_Level=4\nOrchard_Which=1\nOrchard_Delay=5000\n"
               "Orchard_SndName1=Orchard1.wav\nOrchard_SndName2=été.wav\n"
               "Orchard_SndName3=Orchard3.wav\nOrchard_Sound=1\nOrchard_Jocker=1\n"
-              "Orchard_NextPiece=1\n\n"
+              "Orchard_NextPiece=1\nOrchard_AutoPause=1\n\n"
               "[Freeware Brikoline version 1.95]\nBRIKO_Delta_t=500\nBRIKO_DemoSpeed=20\n"
               "BRIKO_Start=0\nBRIKO_Rows=0\nBRIKO_Which=0\nBRIKO_Music=3\nBRIKO_Sound=0\n"
-              "BRIKO_DemoLoop=0\nBRIKO_JoyEnabled=1\n\n"
+              "BRIKO_DemoLoop=0\nBRIKO_JoyEnabled=1\nBRIKO_AutoPause=0\n\n"
               "[Freeware Pillora for Windows 95 Program]\nPillora_Delta_t=500\n"
               "Pillora_Delta_virus=1\nPillora_Nb_ALIGNE=4\nPillora_Level=1\nPillora_Delay=1234\n"
               "Pillora_SndName1=Pillora1.wav\nPillora_SndName2=Pillora2.wav\n"
               "Pillora_SoundOk=0\nPillora_SinglesOk=0\nPillora_VirusesMove=0\n"
-              "Pillora_ShowNext=0\n");
+              "Pillora_ShowNext=0\nPillora_AutoPause=1\n");
     EXPECT_EQ(kit::LoadOrchardSettings(file), o);
     EXPECT_EQ(kit::LoadBrikoSettings(file), b);
     EXPECT_EQ(kit::LoadPilloraSettings(file), p);

@@ -20,13 +20,16 @@
 #include "kit/settings/settings.h"
 #include "kit/testing/form_style_testing.h"
 #include "kit/testing/scripted_random.h"
+#include "kit/testing/virtual_pad.h"
 #include "orchard/windows/tests/window_harness.h"
 #include "orchard/windows/well_geometry.h"
 
 namespace orchard {
 namespace {
 
+using kit::testing::LookAwayAndBack;
 using kit::testing::ScriptedRandom;
+using kit::testing::VirtualPad;
 using testing::MessageLog;
 using testing::ModalCloser;
 using testing::OrchardWindows;
@@ -228,6 +231,44 @@ TEST(OrchardMainWindow, PauseStopsAndResumesTheFall) {
     EXPECT_FALSE(state.Paused);
     EXPECT_TRUE(windows.main.FallTimer().isActive());
     EXPECT_EQ(windows.main.FallTimer().interval(), 450);
+}
+
+TEST(OrchardMainWindow, LookingAwayPausesAsPauseDoesAndComingBackResumesNothing) {
+    for (const auto& c : kit::testing::kLookAwayCases) {
+        kit::ProfileFile().writeString(kit::kOrchardSection, "Orchard_AutoPause", c.autoPause);
+        OrchardWindows windows;
+        windows.ShowActive();
+        QTest::keyClick(&windows.main, Qt::Key_F2);
+        LookAwayAndBack(windows.main, c.how);
+        EXPECT_EQ(windows.main.Game().State().Paused, c.pauses) << int(c.how) << c.autoPause;
+        EXPECT_EQ(windows.main.FallTimer().isActive(), !c.pauses) << int(c.how) << c.autoPause;
+        ExpectMenus(windows.main, true);
+    }
+}
+
+TEST(OrchardMainWindow, AGamepadsStartPausesOnlyWhileTheWindowIsActive) {
+    VirtualPad pad(VirtualPad::Kind::Gamepad);
+    ASSERT_TRUE(pad.present()) << SDL_GetError();
+    OrchardWindows windows;
+    windows.main.Settings().joystick = true;
+    windows.main.ApplyOptions();
+    windows.ShowActive();
+    QTest::keyClick(&windows.main, Qt::Key_F2);
+    const bool& paused = windows.main.Game().State().Paused;
+    const auto pressStart = [&] {
+        pad.press(SDL_CONTROLLER_BUTTON_START);
+        windows.main.Joystick().Poll();
+        pad.press(SDL_CONTROLLER_BUTTON_START, false);
+        windows.main.Joystick().Poll();
+    };
+    QApplication::setActiveWindow(nullptr);
+    pressStart();
+    EXPECT_FALSE(paused);
+    windows.ShowActive();
+    pressStart();
+    EXPECT_TRUE(paused);
+    pressStart();
+    EXPECT_FALSE(paused);
 }
 
 TEST(OrchardMainWindow, DownFallsFastUntilReallyReleasedAlsoWhilePaused) {

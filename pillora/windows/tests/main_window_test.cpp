@@ -28,6 +28,7 @@
 namespace pillora {
 namespace {
 
+using kit::testing::LookAwayAndBack;
 using testing::MessageLog;
 using testing::OnNextModal;
 using testing::PilloraWindows;
@@ -179,6 +180,20 @@ TEST_F(MainWindowTest, PauseDoesNothingIdleAndStopsAndRestartsTheFallInAGame) {
     EXPECT_FALSE(window().Paused());
     EXPECT_TRUE(window().FallTimer().isActive());
     EXPECT_EQ(window().RequestedInterval(), window().Game().FallInterval());
+}
+
+TEST_F(MainWindowTest, LookingAwayPausesAsPauseDoesAndComingBackResumesNothing) {
+    for (const auto& c : kit::testing::kLookAwayCases) {
+        windows_.reset();  // which writes the settings
+        kit::ProfileFile().writeString(kit::kPilloraSection, "Pillora_AutoPause", c.autoPause);
+        windows_.emplace(&random_);
+        windows_->ShowActive();
+        Key(Qt::Key_F2);
+        LookAwayAndBack(window(), c.how);
+        EXPECT_EQ(window().Paused(), c.pauses) << int(c.how) << c.autoPause;
+        EXPECT_EQ(window().FallTimer().isActive(), !c.pauses) << int(c.how) << c.autoPause;
+        EXPECT_TRUE(MenusPlaying() && form().Pause1->text() == "&Pause");
+    }
 }
 
 TEST_F(MainWindowTest, KeysMoveTheCapsuleWhilePausedAndNotWhenIdle) {
