@@ -1,5 +1,7 @@
 #include "kit/settings/settings.h"
 
+#include "kit/desktop/zoom_range.h"
+
 namespace kit {
 namespace {
 
@@ -9,6 +11,11 @@ bool readFlag(const ProfileFile& file, const char* section, const char* key, boo
 
 std::string flag(bool on) {
     return on ? "1" : "0";
+}
+
+int readZoom(const ProfileFile& file, const char* section, const char* key) {
+    const int zoom = file.readInt(section, key, 0);
+    return isChosenZoom(zoom) ? zoom : 0;
 }
 
 }  // namespace
@@ -35,6 +42,7 @@ OrchardSettings LoadOrchardSettings(const ProfileFile& file) {
     o.sndName1 = file.readString(s, "Orchard_SndName1", "Orchard1.wav");
     o.sndName2 = file.readString(s, "Orchard_SndName2", "Orchard2.wav");
     o.sndName3 = file.readString(s, "Orchard_SndName3", "Orchard3.wav");
+    o.zoom = readZoom(file, s, "Orchard_Zoom");
     return o;
 }
 
@@ -49,6 +57,7 @@ BrikoSettings LoadBrikoSettings(const ProfileFile& file) {
     b.music = file.readInt(s, "BRIKO_Music", 3);
     b.which = file.readInt(s, "BRIKO_Which", 0);
     b.joyEnabled = readFlag(file, s, "BRIKO_JoyEnabled", false);
+    b.zoom = readZoom(file, s, "BRIKO_Zoom");
     return b;
 }
 
@@ -75,6 +84,7 @@ PilloraSettings LoadPilloraSettings(const ProfileFile& file) {
     // Read as "Sndname", written as "SndName": the same key, names ignore case.
     p.sndName1 = file.readString(s, "Pillora_Sndname1", "Pillora1.wav");
     p.sndName2 = file.readString(s, "Pillora_Sndname2", "Pillora2.wav");
+    p.zoom = readZoom(file, s, "Pillora_Zoom");
     return p;
 }
 
@@ -93,6 +103,7 @@ bool SaveSettings(const OrchardSettings& o, const ProfileFile& file) {
                                  {"Orchard_Sound", flag(o.sound)},
                                  {"Orchard_Jocker", flag(o.jocker)},
                                  {"Orchard_NextPiece", flag(o.nextPiece)},
+                                 {"Orchard_Zoom", std::to_string(o.zoom)},
                              });
 }
 
@@ -107,6 +118,7 @@ bool SaveSettings(const BrikoSettings& b, const ProfileFile& file) {
                                                 {"BRIKO_Sound", flag(b.sound)},
                                                 {"BRIKO_DemoLoop", flag(b.demoLoop)},
                                                 {"BRIKO_JoyEnabled", flag(b.joyEnabled)},
+                                                {"BRIKO_Zoom", std::to_string(b.zoom)},
                                             });
 }
 
@@ -124,6 +136,7 @@ bool SaveSettings(const PilloraSettings& p, const ProfileFile& file) {
                                  {"Pillora_SinglesOk", flag(p.singlesOk)},
                                  {"Pillora_VirusesMove", flag(p.virusesMove)},
                                  {"Pillora_ShowNext", flag(p.showNext)},
+                                 {"Pillora_Zoom", std::to_string(p.zoom)},
                              });
 }
 

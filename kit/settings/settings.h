@@ -32,6 +32,9 @@ struct OrchardSettings {
     std::string sndName3 = "Orchard3.wav";
     // The options' "Joystick enabled." box: never stored, so off at every start.
     bool joystick = false;
+    // The windows' zoom, 1 to 4; 0 when not chosen yet (missing or out of
+    // range), which leaves the choice to the first-start rule.
+    int zoom = 0;
 
     bool operator==(const OrchardSettings&) const = default;
 };
@@ -46,6 +49,9 @@ struct BrikoSettings {
     int music = 3;
     int which = 0;  // block design
     bool joyEnabled = false;
+    // The windows' zoom, 1 to 4; 0 when not chosen yet (missing or out of
+    // range), which leaves the choice to the first-start rule.
+    int zoom = 0;
 
     bool operator==(const BrikoSettings&) const = default;
 };
@@ -62,6 +68,9 @@ struct PilloraSettings {
     bool showNext = false;
     std::string sndName1 = "Pillora1.wav";
     std::string sndName2 = "Pillora2.wav";
+    // The windows' zoom, 1 to 4; 0 when not chosen yet (missing or out of
+    // range), which leaves the choice to the first-start rule.
+    int zoom = 0;
 
     bool operator==(const PilloraSettings&) const = default;
 };
