@@ -2,7 +2,7 @@
 # only those that are missing, and configures and builds the project.
 
 FALLPACK_PACKAGES=(
-  qt6-base-dev qt6-svg-dev libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
+  qt6-base-dev qt6-base-private-dev qt6-svg-dev libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev fonts-dejavu-core
   fonts-dejavu-extra
 )

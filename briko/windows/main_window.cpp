@@ -9,6 +9,7 @@
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
+#include "kit/desktop/zoom.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/best_window.h"
 #include "kit/highscores/briko_best_window.h"
@@ -116,6 +117,8 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
 
     // Centred on the screen, at the size the form gives it.
     adjustSize();
+    // At the zoom stored, or on a first start the one that suits the screen.
+    kit::useZoom(*this, settings_.zoom);
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -1,5 +1,7 @@
 #include "kit/settings/settings.h"
 
+#include "kit/desktop/zoom_range.h"
+
 namespace kit {
 namespace {
 
@@ -9,6 +11,11 @@ bool readFlag(const ProfileFile& file, const char* section, const char* key, boo
 
 std::string flag(bool on) {
     return on ? "1" : "0";
+}
+
+int readZoom(const ProfileFile& file, const char* section, const char* key) {
+    const int zoom = file.readInt(section, key, 0);
+    return isChosenZoom(zoom) ? zoom : 0;
 }
 
 }  // namespace
@@ -36,6 +43,7 @@ OrchardSettings LoadOrchardSettings(const ProfileFile& file) {
     o.sndName2 = file.readString(s, "Orchard_SndName2", "Orchard2.wav");
     o.sndName3 = file.readString(s, "Orchard_SndName3", "Orchard3.wav");
     o.autoPause = readFlag(file, s, "Orchard_AutoPause", true);
+    o.zoom = readZoom(file, s, "Orchard_Zoom");
     return o;
 }
 
@@ -51,6 +59,7 @@ BrikoSettings LoadBrikoSettings(const ProfileFile& file) {
     b.which = file.readInt(s, "BRIKO_Which", 0);
     b.joyEnabled = readFlag(file, s, "BRIKO_JoyEnabled", false);
     b.autoPause = readFlag(file, s, "BRIKO_AutoPause", true);
+    b.zoom = readZoom(file, s, "BRIKO_Zoom");
     return b;
 }
 
@@ -78,6 +87,7 @@ PilloraSettings LoadPilloraSettings(const ProfileFile& file) {
     p.sndName1 = file.readString(s, "Pillora_Sndname1", "Pillora1.wav");
     p.sndName2 = file.readString(s, "Pillora_Sndname2", "Pillora2.wav");
     p.autoPause = readFlag(file, s, "Pillora_AutoPause", true);
+    p.zoom = readZoom(file, s, "Pillora_Zoom");
     return p;
 }
 
@@ -97,6 +107,7 @@ bool SaveSettings(const OrchardSettings& o, const ProfileFile& file) {
                                  {"Orchard_Jocker", flag(o.jocker)},
                                  {"Orchard_NextPiece", flag(o.nextPiece)},
                                  {"Orchard_AutoPause", flag(o.autoPause)},
+                                 {"Orchard_Zoom", std::to_string(o.zoom)},
                              });
 }
 
@@ -112,6 +123,7 @@ bool SaveSettings(const BrikoSettings& b, const ProfileFile& file) {
                                                 {"BRIKO_DemoLoop", flag(b.demoLoop)},
                                                 {"BRIKO_JoyEnabled", flag(b.joyEnabled)},
                                                 {"BRIKO_AutoPause", flag(b.autoPause)},
+                                                {"BRIKO_Zoom", std::to_string(b.zoom)},
                                             });
 }
 
@@ -130,6 +142,7 @@ bool SaveSettings(const PilloraSettings& p, const ProfileFile& file) {
                                  {"Pillora_VirusesMove", flag(p.virusesMove)},
                                  {"Pillora_ShowNext", flag(p.showNext)},
                                  {"Pillora_AutoPause", flag(p.autoPause)},
+                                 {"Pillora_Zoom", std::to_string(p.zoom)},
                              });
 }
 

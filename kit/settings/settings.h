@@ -34,6 +34,9 @@ struct OrchardSettings {
     bool joystick = false;
     // A running game pauses when the player turns to another program or minimises.
     bool autoPause = true;
+    // The windows' zoom, 1 to 4; 0 when not chosen yet (missing or out of
+    // range), which leaves the choice to the first-start rule.
+    int zoom = 0;
 
     bool operator==(const OrchardSettings&) const = default;
 };
@@ -49,6 +52,7 @@ struct BrikoSettings {
     int which = 0;  // block design
     bool joyEnabled = false;
     bool autoPause = true;  // as Orchard's
+    int zoom = 0;           // as Orchard's
 
     bool operator==(const BrikoSettings&) const = default;
 };
@@ -66,6 +70,7 @@ struct PilloraSettings {
     std::string sndName1 = "Pillora1.wav";
     std::string sndName2 = "Pillora2.wav";
     bool autoPause = true;  // as Orchard's
+    int zoom = 0;           // as Orchard's
 
     bool operator==(const PilloraSettings&) const = default;
 };

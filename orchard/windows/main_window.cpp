@@ -14,6 +14,7 @@
 #include "kit/desktop/help_window.h"
 #include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
+#include "kit/desktop/zoom.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/orchard_best_window.h"
 #include "kit/settings/cdrom_warning.h"
@@ -99,6 +100,8 @@ TTOrchardMainWindow::TTOrchardMainWindow(kit::RandomSource* random, QWidget* par
     ApplyOptions();
 
     adjustSize();
+    // At the zoom stored, or on a first start the one that suits the screen.
+    kit::useZoom(*this, settings_.zoom);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

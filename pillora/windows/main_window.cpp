@@ -6,6 +6,7 @@
 #include "kit/desktop/help_window.h"
 #include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
+#include "kit/desktop/zoom.h"
 #include "kit/digits/digits.h"
 #include "kit/highscores/pillora_best_window.h"
 #include "kit/settings/cdrom_warning.h"
@@ -76,6 +77,8 @@ TTPilloraWindow::TTPilloraWindow(kit::RandomSource* random, QWidget* parent)
 
     // A fixed window in the middle of the screen.
     setFixedSize(sizeHint());
+    // At the zoom stored, or on a first start the one that suits the screen.
+    kit::useZoom(*this, settings_.zoom);
     if (const QScreen* shown = QGuiApplication::primaryScreen())
         move(shown->availableGeometry().center() - rect().center());
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QWindow>
 
 #include <SDL2/SDL.h>
 
@@ -22,6 +23,7 @@
 #include "kit/settings/cdrom.h"
 #include "kit/testing/form_style_testing.h"
 #include "kit/testing/virtual_pad.h"
+#include "kit/testing/zoom_testing.h"
 
 namespace briko {
 namespace {
@@ -748,6 +750,48 @@ TEST(BrikoMainWindow, OptionsOkAppliesAndCancelLeavesTheSettings) {
     ASSERT_TRUE(window.Game().PlayerGameOn());
     window.OptionsClick();
     EXPECT_FALSE(program.options.isVisible());
+}
+
+TEST(BrikoMainWindow, CtrlPlusDoublesTheWindowAndItsPixelArtAndTheZoomIsKept) {
+    {
+        BrikoWindows program;
+        program.Show();
+        QTest::keyClick(&program.main, Qt::Key_F2);
+        QTest::keyClick(&program.main, Qt::Key_F3);  // nothing falls between the pictures
+        kit::testing::ExpectCtrlPlusDoubles(program.main,
+                                            {"Bevel2", "Bevel4", "Bevel5", "Bevel6", "Bevel7"});
+    }
+    EXPECT_EQ(ReadSetting("BRIKO_Zoom"), "2");
+}
+
+TEST(BrikoMainWindow, CellsAreAlikeAtFractionalDesktopScales) {
+    for (const double scale : {1.25, 1.5, 1.75}) {
+        kit::testing::ScopedDesktopScale desktop(scale);
+        BrikoWindows program;
+        program.Show();
+        kit::testing::ExpectEqualCells(program.main, "Bevel2", QSize(16, 16));
+        kit::testing::ExpectEqualCells(program.main, "Bevel4", QSize(16, 24));
+    }
+}
+
+TEST(BrikoMainWindow, AtThreeTimesTheKeysAndTheRightButtonReachTheGame) {
+    WriteSetting("BRIKO_Zoom", "3");
+    ScriptedRandom random{PieceDraw(8), PieceDraw(17)};
+    BrikoWindows program(&random);
+    program.Show();
+    TBrikoMainWindow& window = program.main;
+    EXPECT_EQ(window.windowHandle()->devicePixelRatio(), 3);
+    QTest::keyClick(&window, Qt::Key_F2);
+    QTest::keyClick(&window, Qt::Key_Right);
+    EXPECT_EQ(window.Game().PieceX(), 9);
+
+    qreal dialogRatio = 0;
+    WhenModal([&](QWidget* modal) {
+        dialogRatio = modal->devicePixelRatioF();
+        static_cast<kit::BestWindow*>(modal)->Ok();
+    });
+    QTest::mouseClick(window.centralWidget(), Qt::RightButton, {}, QPoint(100, 100));
+    EXPECT_EQ(dialogRatio, 3);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,19 @@ TEST_F(SettingsTest, BrikoReadsItsNumbersAsStored) {
     EXPECT_FALSE(b.joyEnabled);
 }
 
+TEST_F(SettingsTest, AZoomOutsideOneToFourHasNotBeenChosen) {
+    const std::pair<std::string, int> cases[] = {{"", 0},  {"0", 0},  {"1", 1},  {"4", 4},
+                                                 {"5", 0}, {"-2", 0}, {"2x", 2}, {"big", 0}};
+    for (const auto& [value, zoom] : cases) {
+        write(orchard("Orchard_Zoom=" + value + "\n") +
+              "[Freeware Brikoline version 1.95]\nBRIKO_Zoom=" + value + "\n" +
+              pillora("Pillora_Zoom=" + value + "\n"));
+        EXPECT_EQ(kit::LoadOrchardSettings(file).zoom, zoom) << value;
+        EXPECT_EQ(kit::LoadBrikoSettings(file).zoom, zoom) << value;
+        EXPECT_EQ(kit::LoadPilloraSettings(file).zoom, zoom) << value;
+    }
+}
+
 TEST_F(SettingsTest, FlagsAreOnOnlyWhenExactlyOneAndAreWrittenBackAsZeroOrOne) {
     write(orchard("Orchard_Sound=2\nOrchard_Jocker=1\nOrchard_NextPiece=0\n"));
     const auto o = kit::LoadOrchardSettings(file);
@@ -119,6 +133,7 @@ TEST_F(SettingsTest, SaveWritesEveryKeyInOrderWithTheDeltaKeyAt500) {
     kit::OrchardSettings o;
     o.level = 4;
     o.sndName2 = "été.wav";
+    o.zoom = 2;
     ASSERT_TRUE(kit::SaveSettings(o, file));
     kit::BrikoSettings b;
     b.demoSpeed = 20;
@@ -127,21 +142,22 @@ TEST_F(SettingsTest, SaveWritesEveryKeyInOrderWithTheDeltaKeyAt500) {
     ASSERT_TRUE(kit::SaveSettings(b, file));
     kit::PilloraSettings p;
     p.delay = 1234;
+    p.zoom = 4;
     ASSERT_TRUE(kit::SaveSettings(p, file));
     EXPECT_EQ(content(),
               "[Freeware Orchard for Windows 95 Program]\nOrchard_DeltaT=500\nOrchard_NbAligned=3\n"
               "Orchard_Music=3\nOrchard_Level=4\nOrchard_Which=1\nOrchard_Delay=5000\n"
               "Orchard_SndName1=Orchard1.wav\nOrchard_SndName2=été.wav\n"
               "Orchard_SndName3=Orchard3.wav\nOrchard_Sound=1\nOrchard_Jocker=1\n"
-              "Orchard_NextPiece=1\nOrchard_AutoPause=1\n\n"
+              "Orchard_NextPiece=1\nOrchard_AutoPause=1\nOrchard_Zoom=2\n\n"
               "[Freeware Brikoline version 1.95]\nBRIKO_Delta_t=500\nBRIKO_DemoSpeed=20\n"
               "BRIKO_Start=0\nBRIKO_Rows=0\nBRIKO_Which=0\nBRIKO_Music=3\nBRIKO_Sound=0\n"
-              "BRIKO_DemoLoop=0\nBRIKO_JoyEnabled=1\nBRIKO_AutoPause=0\n\n"
+              "BRIKO_DemoLoop=0\nBRIKO_JoyEnabled=1\nBRIKO_AutoPause=0\nBRIKO_Zoom=0\n\n"
               "[Freeware Pillora for Windows 95 Program]\nPillora_Delta_t=500\n"
               "Pillora_Delta_virus=1\nPillora_Nb_ALIGNE=4\nPillora_Level=1\nPillora_Delay=1234\n"
               "Pillora_SndName1=Pillora1.wav\nPillora_SndName2=Pillora2.wav\n"
               "Pillora_SoundOk=0\nPillora_SinglesOk=0\nPillora_VirusesMove=0\n"
-              "Pillora_ShowNext=0\nPillora_AutoPause=1\n");
+              "Pillora_ShowNext=0\nPillora_AutoPause=1\nPillora_Zoom=4\n");
     EXPECT_EQ(kit::LoadOrchardSettings(file), o);
     EXPECT_EQ(kit::LoadBrikoSettings(file), b);
     EXPECT_EQ(kit::LoadPilloraSettings(file), p);

@@ -21,6 +21,7 @@
 #include "kit/testing/form_style_testing.h"
 #include "kit/testing/scripted_random.h"
 #include "kit/testing/virtual_pad.h"
+#include "kit/testing/zoom_testing.h"
 #include "orchard/windows/tests/window_harness.h"
 #include "orchard/windows/well_geometry.h"
 
@@ -425,6 +426,28 @@ TEST(OrchardMainWindow, ClosingShowsTheAboutWindowUnlessHidden) {
             EXPECT_TRUE(closer.Seen().empty());
         else
             EXPECT_EQ(closer.Seen(), std::vector<QString>{"orchard::TOrchardAboutWindow"});
+    }
+}
+
+TEST(OrchardMainWindow, CtrlPlusDoublesTheWindowAndItsPixelArtAndTheZoomIsKept) {
+    {
+        OrchardWindows windows;
+        windows.ShowActive();
+        QTest::keyClick(&windows.main, Qt::Key_F2);
+        QTest::keyClick(&windows.main, Qt::Key_F3);  // nothing falls between the pictures
+        kit::testing::ExpectCtrlPlusDoubles(
+            windows.main, {"Bevel2", "Bevel4", "Bevel5", "Bevel6", "Bevel7", "Bevel8"});
+    }
+    EXPECT_EQ(kit::LoadOrchardSettings().zoom, 2);
+}
+
+TEST(OrchardMainWindow, CellsAreAlikeAtFractionalDesktopScales) {
+    for (const double scale : {1.25, 1.5, 1.75}) {
+        kit::testing::ScopedDesktopScale desktop(scale);
+        OrchardWindows windows;
+        windows.ShowActive();
+        kit::testing::ExpectEqualCells(windows.main, "Bevel2", QSize(16, 16));
+        kit::testing::ExpectEqualCells(windows.main, "Bevel4", QSize(16, 24));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "kit/settings/settings.h"
 #include "kit/testing/form_style_testing.h"
 #include "kit/testing/scripted_random.h"
+#include "kit/testing/zoom_testing.h"
 #include "pillora/windows/options_window.h"
 #include "pillora/windows/tests/window_harness.h"
 
@@ -477,6 +478,28 @@ TEST(MainWindowPlayTest, TheScreenFollowsTheBottleThroughAWholeGame) {
     EXPECT_GT(checked, 400);
     EXPECT_GE(messages.Count("Sorry !"), 1);
     kit::setCdRomProbe({});
+}
+
+TEST(MainWindowZoomTest, CtrlPlusDoublesTheWindowAndItsPixelArtAndTheZoomIsKept) {
+    {
+        PilloraWindows windows;
+        windows.ShowActive();
+        QTest::keyClick(&windows.main, Qt::Key_F2);
+        QTest::keyClick(&windows.main, Qt::Key_F3);  // nothing falls between the pictures
+        kit::testing::ExpectCtrlPlusDoubles(
+            windows.main, {"Bevel2", "Bevel1", "Bevel4", "Bevel5", "Bevel6", "Bevel7"});
+    }
+    EXPECT_EQ(kit::LoadPilloraSettings().zoom, 2);
+}
+
+TEST(MainWindowZoomTest, CellsAreAlikeAtFractionalDesktopScales) {
+    for (const double scale : {1.25, 1.5, 1.75}) {
+        kit::testing::ScopedDesktopScale desktop(scale);
+        PilloraWindows windows;
+        windows.ShowActive();
+        kit::testing::ExpectEqualCells(windows.main, "Bevel2", QSize(16, 16));
+        kit::testing::ExpectEqualCells(windows.main, "Bevel1", QSize(16, 24));
+    }
 }
 
 }  // namespace
