@@ -229,8 +229,7 @@ void TBrikoMainWindow::Controls1Click() {
 }
 
 void TBrikoMainWindow::About1Click() {
-    kit::showAboutBox(this, QStringLiteral("BRIKO : Brikoline"),
-                      QStringLiteral("Dedicated to @Self"), icon_);
+    kit::showAboutBox(this, QStringLiteral("BRIKO : Brikoline"), tr("Dedicated to @Self"), icon_);
 }
 
 void TBrikoMainWindow::RepeatPlaying() {
@@ -453,7 +452,7 @@ void TBrikoMainWindow::StopFallTimer() {
 void TBrikoMainWindow::ModeChanged(GameMode mode) {
     const bool idle = mode == GameMode::Idle;
     const bool demo = mode == GameMode::Demonstration;
-    ui_.New1->setText(mode == GameMode::Playing ? tr("&Abort") : tr("&New"));
+    ui_.New1->setText(kit::newItemText(mode == GameMode::Playing));
     ui_.New1->setEnabled(!demo);
     ui_.Pause1->setEnabled(!demo);
     ui_.Demo1->setText(demo ? tr("&Stop") : tr("&Demo"));
@@ -463,15 +462,12 @@ void TBrikoMainWindow::ModeChanged(GameMode mode) {
 
 void TBrikoMainWindow::ShowGameOver() {
     Flush();
-    kit::showMessage(this, QStringLiteral("Game Over ..."), QStringLiteral("Sorry !"),
-                     kit::MessageIcon::Error);
+    kit::showGameOver(this);
 }
 
 bool TBrikoMainWindow::ConfirmAbort() {
     Flush();
-    return kit::showMessage(this, QStringLiteral("Really ?"), QStringLiteral("Abort Game ?"),
-                            kit::MessageIcon::Question,
-                            kit::MessageButtons::YesNo) == kit::MessageAnswer::Yes;
+    return kit::askAbortGame(this);
 }
 
 void TBrikoMainWindow::ShowBest(int score) {
@@ -479,13 +475,18 @@ void TBrikoMainWindow::ShowBest(int score) {
     ShowBestWith(score);
 }
 
-void TBrikoMainWindow::ShowStatistics(const std::string& text) {
-    kit::showMessage(this, QString::fromStdString(text), QString::fromUtf8(kStatsCaption),
+void TBrikoMainWindow::ShowStatistics(const DemoStatsRecord& record) {
+    const auto translate = [](const char* word) {
+        return QCoreApplication::translate(kStatsContext, word).toStdString();
+    };
+    kit::showMessage(this, QString::fromStdString(DemoStatsText(record, translate)),
+                     QCoreApplication::translate(kStatsContext, kStatsCaption),
                      kit::MessageIcon::Information);
 }
 
 void TBrikoMainWindow::ShowNoStatistics() {
-    kit::showMessage(this, QString::fromUtf8(kNoStatsText), QString::fromUtf8(kNoStatsCaption),
+    kit::showMessage(this, QCoreApplication::translate(kStatsContext, kNoStatsText),
+                     QCoreApplication::translate(kStatsContext, kNoStatsCaption),
                      kit::MessageIcon::Error);
 }
 

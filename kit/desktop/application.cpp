@@ -5,6 +5,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "kit/desktop/language.h"
 #include "kit/desktop/message_box.h"
 
 namespace kit {
@@ -14,6 +15,7 @@ Application::Application(int& argc, char** argv, const QString& title) : QApplic
     // it would be appended to every window's caption in the title bar
     // ("Abort Game ? — ..."), where the captions must read exactly as given.
     setApplicationName(title);
+    usePlayerLanguage();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
@@ -22,7 +24,8 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         reportException(error);
     } catch (...) {
-        reportException(std::runtime_error("Unknown error."));
+        reportException(
+            std::runtime_error(QCoreApplication::translate("kit", "Unknown error.").toStdString()));
     }
     return false;
 }
