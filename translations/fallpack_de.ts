@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>move</source>
-        <translation>bewegen</translation>
+        <translation>lenken</translation>
     </message>
     <message>
         <source>rotate</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Shift</source>
-        <translation>Umschalt</translation>
+        <translation>Umsch</translation>
     </message>
     <message>
         <source>mirror</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>fall fast (hold)</source>
-        <translation>schnell fallen</translation>
+        <translation>schnell (halten)</translation>
     </message>
     <message>
         <source>Space</source>

@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>fall fast (hold)</source>
-        <translation>chute rapide</translation>
+        <translation>plus vite (tenir)</translation>
     </message>
     <message>
         <source>Space</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>drop at once</source>
-        <translation>lâcher</translation>
+        <translation>lâcher d&apos;un coup</translation>
     </message>
     <message>
         <source>drop</source>

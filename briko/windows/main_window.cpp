@@ -6,6 +6,7 @@
 #include "briko/windows/options_window.h"
 #include "kit/audio/beeper.h"
 #include "kit/desktop/form_style.h"
+#include "kit/desktop/language.h"
 #include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
 #include "kit/digits/digits.h"
@@ -62,6 +63,12 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
         for (QAction* action : menu->actions())
             if (action->isSeparator())
                 action->setObjectName(QStringLiteral("N%1").arg(++separator));
+
+    // The captions are words, in the player's language.
+    kit::showLocalizedPicture(*ui_.Image1, QStringLiteral(":/briko/caption_score.png"));
+    kit::showLocalizedPicture(*ui_.Image3, QStringLiteral(":/briko/caption_rows.png"));
+    kit::showLocalizedPicture(*ui_.Image4, QStringLiteral(":/briko/caption_pieces.png"));
+    kit::showLocalizedPicture(*ui_.Image5, QStringLiteral(":/briko/caption_next.png"));
 
     tiles_ = QPixmap(QStringLiteral(":/briko/tiles.png"));
     numbers_ = kit::loadNumbersStrip(kit::Program::Briko);
