@@ -40,7 +40,7 @@ endfunction()
 #   fallpack_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT] [LOCALE locale])
 # QT gives the test a QApplication on the offscreen platform. The player's
 # language is that of LOCALE (C.UTF-8 when not given), whatever the locale of
-# the shell that runs the tests.
+# the shell that runs the tests (the entry point sets it from --locale).
 function(fallpack_test target)
   cmake_parse_arguments(T "QT" "LOCALE" "SOURCES;LIBS" ${ARGN})
   if(NOT T_LOCALE)
@@ -57,9 +57,9 @@ function(fallpack_test target)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
+    EXTRA_ARGS --locale=${T_LOCALE}
     PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy"
-      ENVIRONMENT_MODIFICATION "LANGUAGE=unset:;LC_ALL=unset:;LC_MESSAGES=unset:;LANG=set:${T_LOCALE}"
       TIMEOUT 120)
 endfunction()
 

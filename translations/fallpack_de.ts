@@ -402,7 +402,7 @@ und ein eigener Spieler für die Demonstration.</translation>
     </message>
     <message>
         <source>&amp;Blocks of fruits</source>
-        <translation>Blöcke mit &amp;Früchten</translation>
+        <translation>&amp;Fruchtbilder</translation>
     </message>
     <message>
         <source>&amp;Enable jocker block</source>

@@ -410,7 +410,7 @@ et un joueur à lui pour la démonstration.</translation>
     </message>
     <message>
         <source>Show &amp;next block</source>
-        <translation>Voir le bloc s&amp;uivant</translation>
+        <translation>Voir le s&amp;uivant</translation>
     </message>
     <message>
         <source>&amp;Audio</source>

@@ -41,10 +41,12 @@ QStringList spokenLanguages() {
 QString chooseLanguage(const QStringList& wanted, const QStringList& spoken) {
     for (const QString& name : wanted) {
         const QLocale::Language wish = QLocale(name).language();
-        if (wish == QLocale::English || wish == QLocale::C)
+        const bool plainC = name == QLatin1String("C") || name.startsWith(QLatin1String("C.")) ||
+                            name == QLatin1String("POSIX");
+        if (wish == QLocale::English || plainC)
             return {};
         const QString code = QLocale::languageToCode(wish);
-        if (spoken.contains(code))
+        if (wish != QLocale::C && spoken.contains(code))
             return code;
     }
     return {};

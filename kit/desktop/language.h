@@ -20,7 +20,8 @@ QStringList spokenLanguages();
 
 // The first of the player's languages (most wanted first, as "fr-FR", "de",
 // "C") that the programs speak, as its two-letter code; empty for English,
-// when an English language (or C) comes first or none of them is spoken.
+// when an English language (or C) comes first or none of them is spoken. Names
+// that are no language are passed over.
 QString chooseLanguage(const QStringList& wanted, const QStringList& spoken);
 
 // Speaks `language` from now on: the windows created afterwards show it. An
