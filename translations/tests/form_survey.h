@@ -27,10 +27,6 @@ Form MakeForm(const char* name) {
     return {name, [] { return std::unique_ptr<QWidget>(std::make_unique<Window>()); }};
 }
 
-// The texts a window shows, one "object: text" line each: its caption, its
-// labels, buttons, group titles and tabs, its menus and their items.
-QStringList FormTexts(QWidget& window);
-
 // The controls whose text needs more room than the form gives them: labels,
 // check boxes, radio buttons and push buttons, group titles, the tabs of a page
 // control, and the menu bar's items, which must stand in one row. The main

@@ -1,10 +1,6 @@
 #include "kit/desktop/language.h"
 
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
-
-#include "kit/desktop/menu_lock.h"
 
 namespace {
 
@@ -30,29 +26,6 @@ TEST(Language, TheFirstLanguageThePlayerWantsThatTheProgramsSpeak) {
     for (const auto& row : rows)
         EXPECT_EQ(kit::chooseLanguage(row.wanted, spoken), QString::fromLatin1(row.chosen))
             << row.wanted.join(QLatin1Char(':')).toStdString();
-}
-
-TEST(Language, ATranslationBuiltInSpeaksEveryOtherLanguageIsEnglishAsWritten) {
-    EXPECT_TRUE(kit::spokenLanguages().contains(QStringLiteral("fr")));
-    EXPECT_TRUE(kit::spokenLanguages().contains(QStringLiteral("de")));
-    const struct {
-        const char* language;
-        const char* inUse;
-        const char* gameOver;
-        const char* newItem;
-    } rows[] = {
-        {"fr", "fr", "Partie terminée ...", "&Nouveau"},
-        {"de", "de", "Spiel vorbei ...", "&Neu"},
-        {"es", "", "Game Over ...", "&New"},
-        {"", "", "Game Over ...", "&New"},
-    };
-    for (const auto& row : rows) {
-        kit::useLanguage(QString::fromLatin1(row.language));
-        EXPECT_EQ(kit::currentLanguage(), QString::fromLatin1(row.inUse)) << row.language;
-        EXPECT_EQ(QCoreApplication::translate("kit", "Game Over ..."),
-                  QString::fromUtf8(row.gameOver));
-        EXPECT_EQ(kit::newItemText(false), QString::fromUtf8(row.newItem));
-    }
 }
 
 }  // namespace
