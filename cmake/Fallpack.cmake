@@ -37,10 +37,15 @@ endfunction()
 
 # A GoogleTest executable. Every test case runs as its own process inside a fresh
 # temporary folder with its own XDG_CONFIG_HOME (see kit/testing/isolation.cpp).
-#   fallpack_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT])
-# QT gives the test a QApplication on the offscreen platform.
+#   fallpack_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT] [LOCALE locale])
+# QT gives the test a QApplication on the offscreen platform. The player's
+# language is that of LOCALE (C.UTF-8 when not given), whatever the locale of
+# the shell that runs the tests (the entry point sets it from --locale).
 function(fallpack_test target)
-  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT" "LOCALE" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_LOCALE)
+    set(T_LOCALE C.UTF-8)
+  endif()
   add_executable(${target} ${T_SOURCES})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${FALLPACK_TEST_DIR})
   if(T_QT)
@@ -52,6 +57,7 @@ function(fallpack_test target)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
+    EXTRA_ARGS --locale=${T_LOCALE}
     PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy"
       TIMEOUT 120)

@@ -1,10 +1,13 @@
 # Sourced by ./run and ./test: installs the Debian packages the project needs,
 # only those that are missing, and configures and builds the project.
 
+# The translations need Qt's lupdate and lrelease (qt6-l10n-tools, and
+# qt6-tools-dev for their CMake package) and Qt's own translations of its
+# standard buttons (qt6-translations-l10n).
 FALLPACK_PACKAGES=(
   qt6-base-dev qt6-base-private-dev qt6-svg-dev libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev fonts-dejavu-core
-  fonts-dejavu-extra
+  fonts-dejavu-extra qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 # What ./test needs to build the Debian package and check it and the desktop files,

@@ -30,7 +30,7 @@ class NullView : public briko::BrikoView {
     void ShowGameOver() override {}
     bool ConfirmAbort() override { return false; }
     void ShowBest(int) override {}
-    void ShowStatistics(const std::string&) override {}
+    void ShowStatistics(const briko::DemoStatsRecord&) override {}
     void ShowNoStatistics() override {}
     int ReadBaseInterval() override { return 500; }
 };

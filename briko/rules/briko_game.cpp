@@ -426,7 +426,7 @@ void BrikoGame::Stats() {
     }
     if (const std::optional<DemoStatsRecord> record = LoadDemoStats(stats_)) {
         PlayEffect(Effect::Default);
-        view_.ShowStatistics(DemoStatsText(*record));
+        view_.ShowStatistics(*record);
     } else {
         view_.ShowNoStatistics();
     }

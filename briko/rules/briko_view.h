@@ -1,8 +1,7 @@
 #pragma once
 
 #include "briko/rules/BRIKOConstantes.h"
-
-#include <string>
+#include "briko/rules/demo_stats.h"
 
 namespace briko {
 
@@ -51,8 +50,9 @@ class BrikoView {
     virtual bool ConfirmAbort() = 0;
     // The Best command with the final score of a lost game.
     virtual void ShowBest(int score) = 0;
-    // The statistics box with its text, or the box that says no demo game was played.
-    virtual void ShowStatistics(const std::string& text) = 0;
+    // The statistics box with the record's text (DemoStatsText), or the box that
+    // says no demo game was played.
+    virtual void ShowStatistics(const DemoStatsRecord& record) = 0;
     virtual void ShowNoStatistics() = 0;
     // The fall interval base in ms, read from the settings at every New.
     virtual int ReadBaseInterval() = 0;

@@ -15,28 +15,37 @@ constexpr int kChallengeRows = 200;
 
 }  // namespace
 
-std::string DemoStatsText(const DemoStatsRecord& record) {
+std::string DemoStatsText(const DemoStatsRecord& record, const TranslateWord& translate) {
+    const auto word = [&](const char* english) {
+        return translate ? translate(english) : std::string(english);
+    };
     char mean[64];
     std::snprintf(mean, sizeof mean, "%2.6f", FromReal48(record.Mean));
 
     std::string text = kDashes;
     text += "\n\r";
     text += kBullet;
-    text += " Demos played : " + std::to_string(record.Played);
+    text += word(KIT_TRANSLATABLE("briko::DemoStats", " Demos played : ")) +
+            std::to_string(record.Played);
     text += "\n\r";
     text += kBullet;
-    text += " Maximum score : " + std::to_string(record.Maximum);
+    text += word(KIT_TRANSLATABLE("briko::DemoStats", " Maximum score : ")) +
+            std::to_string(record.Maximum);
     text += "\n\r";
     text += kBullet;
-    text += " Minimum score : " + std::to_string(record.Minimum);
+    text += word(KIT_TRANSLATABLE("briko::DemoStats", " Minimum score : ")) +
+            std::to_string(record.Minimum);
     text += "\n\r";
     text += kBullet;
-    text += " Mean score : ";
+    text += word(KIT_TRANSLATABLE("briko::DemoStats", " Mean score : "));
     text += mean;
     text += "\n\r";
     text += kDashes;
     if (record.Maximum > kChallengeRows) {
-        text += "\n\rYour maximum score is greater\n\rthan mine ! Please let me know !";
+        text += "\n\r";
+        text += word(KIT_TRANSLATABLE("briko::DemoStats", "Your maximum score is greater"));
+        text += "\n\r";
+        text += word(KIT_TRANSLATABLE("briko::DemoStats", "than mine ! Please let me know !"));
     }
     return text;
 }

@@ -7,6 +7,7 @@
 #include "kit/audio/beeper.h"
 #include "kit/desktop/auto_pause.h"
 #include "kit/desktop/form_style.h"
+#include "kit/desktop/language.h"
 #include "kit/desktop/menu_lock.h"
 #include "kit/desktop/message_box.h"
 #include "kit/desktop/zoom.h"
@@ -64,6 +65,12 @@ TBrikoMainWindow::TBrikoMainWindow(kit::RandomSource* random, QWidget* parent)
         for (QAction* action : menu->actions())
             if (action->isSeparator())
                 action->setObjectName(QStringLiteral("N%1").arg(++separator));
+
+    // The captions are words, in the player's language.
+    kit::showLocalizedPicture(*ui_.Image1, QStringLiteral(":/briko/caption_score.png"));
+    kit::showLocalizedPicture(*ui_.Image3, QStringLiteral(":/briko/caption_rows.png"));
+    kit::showLocalizedPicture(*ui_.Image4, QStringLiteral(":/briko/caption_pieces.png"));
+    kit::showLocalizedPicture(*ui_.Image5, QStringLiteral(":/briko/caption_next.png"));
 
     tiles_ = QPixmap(QStringLiteral(":/briko/tiles.png"));
     numbers_ = kit::loadNumbersStrip(kit::Program::Briko);
@@ -250,8 +257,7 @@ void TBrikoMainWindow::Controls1Click() {
 }
 
 void TBrikoMainWindow::About1Click() {
-    kit::showAboutBox(this, QStringLiteral("BRIKO : Brikoline"),
-                      QStringLiteral("Dedicated to @Self"), icon_);
+    kit::showAboutBox(this, QStringLiteral("BRIKO : Brikoline"), tr("Dedicated to @Self"), icon_);
 }
 
 void TBrikoMainWindow::RepeatPlaying() {
@@ -474,7 +480,7 @@ void TBrikoMainWindow::StopFallTimer() {
 void TBrikoMainWindow::ModeChanged(GameMode mode) {
     const bool idle = mode == GameMode::Idle;
     const bool demo = mode == GameMode::Demonstration;
-    ui_.New1->setText(mode == GameMode::Playing ? tr("&Abort") : tr("&New"));
+    ui_.New1->setText(kit::newItemText(mode == GameMode::Playing));
     ui_.New1->setEnabled(!demo);
     ui_.Pause1->setEnabled(!demo);
     ui_.Demo1->setText(demo ? tr("&Stop") : tr("&Demo"));
@@ -484,15 +490,12 @@ void TBrikoMainWindow::ModeChanged(GameMode mode) {
 
 void TBrikoMainWindow::ShowGameOver() {
     Flush();
-    kit::showMessage(this, QStringLiteral("Game Over ..."), QStringLiteral("Sorry !"),
-                     kit::MessageIcon::Error);
+    kit::showGameOver(this);
 }
 
 bool TBrikoMainWindow::ConfirmAbort() {
     Flush();
-    return kit::showMessage(this, QStringLiteral("Really ?"), QStringLiteral("Abort Game ?"),
-                            kit::MessageIcon::Question,
-                            kit::MessageButtons::YesNo) == kit::MessageAnswer::Yes;
+    return kit::askAbortGame(this);
 }
 
 void TBrikoMainWindow::ShowBest(int score) {
@@ -500,13 +503,18 @@ void TBrikoMainWindow::ShowBest(int score) {
     ShowBestWith(score);
 }
 
-void TBrikoMainWindow::ShowStatistics(const std::string& text) {
-    kit::showMessage(this, QString::fromStdString(text), QString::fromUtf8(kStatsCaption),
+void TBrikoMainWindow::ShowStatistics(const DemoStatsRecord& record) {
+    const auto translate = [](const char* word) {
+        return QCoreApplication::translate(kStatsContext, word).toStdString();
+    };
+    kit::showMessage(this, QString::fromStdString(DemoStatsText(record, translate)),
+                     QCoreApplication::translate(kStatsContext, kStatsCaption),
                      kit::MessageIcon::Information);
 }
 
 void TBrikoMainWindow::ShowNoStatistics() {
-    kit::showMessage(this, QString::fromUtf8(kNoStatsText), QString::fromUtf8(kNoStatsCaption),
+    kit::showMessage(this, QCoreApplication::translate(kStatsContext, kNoStatsText),
+                     QCoreApplication::translate(kStatsContext, kNoStatsCaption),
                      kit::MessageIcon::Error);
 }
 

@@ -111,7 +111,7 @@ class TBrikoMainWindow : public QMainWindow, private BrikoView {
     void ShowGameOver() override;
     bool ConfirmAbort() override;
     void ShowBest(int score) override;
-    void ShowStatistics(const std::string& text) override;
+    void ShowStatistics(const DemoStatsRecord& record) override;
     void ShowNoStatistics() override;
     int ReadBaseInterval() override;
 

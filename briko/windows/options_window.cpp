@@ -4,11 +4,13 @@
 
 #include "kit/desktop/dialog_placement.h"
 #include "kit/desktop/form_style.h"
+#include "kit/desktop/language.h"
 
 namespace briko {
 
 TBRIKOOptionsWindow::TBRIKOOptionsWindow(QWidget* parent) : QDialog(parent) {
     ui_.setupUi(this);
+    kit::showLocalizedPicture(*ui_.Image2, QStringLiteral(":/briko/options_banner.png"));
     kit::useFormStyle(*this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());

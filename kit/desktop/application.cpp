@@ -5,6 +5,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "kit/desktop/language.h"
 #include "kit/desktop/message_box.h"
 
 namespace kit {
@@ -17,6 +18,7 @@ Application::Application(int& argc, char** argv, const QString& title, const QSt
     // It is also the class of the windows under X11.
     setApplicationName(title);
     setDesktopFileName(desktopId);
+    usePlayerLanguage();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
@@ -25,7 +27,8 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         reportException(error);
     } catch (...) {
-        reportException(std::runtime_error("Unknown error."));
+        reportException(
+            std::runtime_error(QCoreApplication::translate("kit", "Unknown error.").toStdString()));
     }
     return false;
 }

@@ -4,7 +4,8 @@
 
 namespace kit {
 
-// The application object of every program. An exception that escapes a
+// The application object of every program. It speaks the player's language
+// (kit/desktop/language.h) from the start. An exception that escapes a
 // message handler (a menu command, a key, a timer tick) is shown in an error
 // box with its text, captioned with the application title, and ends only that
 // handler: the program goes on with its next message.

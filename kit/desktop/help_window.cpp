@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QUrl>
 
+#include "kit/desktop/language.h"
+
 namespace kit {
 
 HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
@@ -13,11 +15,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
 }
 
 void HelpWindow::showDocument(const QString& document, const QString& anchor) {
-    QUrl url(QStringLiteral("qrc") + document);
+    QUrl url(QStringLiteral("qrc") + localizedResource(document));
     if (!anchor.isEmpty())
         url.setFragment(anchor);
     setSource(url);
-    setWindowTitle(QApplication::applicationName() + QStringLiteral(" Help"));
+    setWindowTitle(QCoreApplication::translate("kit::HelpWindow", "%1 Help")
+                       .arg(QApplication::applicationName()));
     show();
     raise();
     activateWindow();

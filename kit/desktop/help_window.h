@@ -11,8 +11,9 @@ class HelpWindow : public QTextBrowser {
   public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Opens `document` (a resource path such as ":/orchard/help/index.html")
-    // at `anchor` (empty for the top) and brings the window forward.
+    // Opens `document` (a resource path such as ":/orchard/help/index.html") in
+    // the player's language at `anchor` (empty for the top) and brings the window
+    // forward.
     void showDocument(const QString& document, const QString& anchor = QString());
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <initializer_list>
 
 class QMenu;
@@ -10,5 +12,8 @@ namespace kit {
 // menu is greyed in the menu bar, and its items are disabled with it, since an
 // item's shortcut would otherwise still reach past its disabled menu.
 void lockMenus(std::initializer_list<QMenu*> menus, bool locked);
+
+// The caption of the games' New item: "&New", or "&Abort" while a game runs.
+QString newItemText(bool gameRunning);
 
 }  // namespace kit

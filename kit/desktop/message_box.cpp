@@ -1,6 +1,7 @@
 #include "kit/desktop/message_box.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "kit/desktop/form_style.h"
@@ -95,12 +96,23 @@ void showAboutBox(QWidget* owner, const QString& title, const QString& otherText
         request.caption = title.left(hash);
         request.text = title.mid(hash + 1);
     } else {
-        request.caption = QStringLiteral("About ") + title;
+        request.caption = QCoreApplication::translate("kit", "About %1").arg(title);
         request.text = title;
     }
     if (!otherText.isEmpty())
         request.text += QChar('\n') + otherText;
     showMessage(request);
+}
+
+void showGameOver(QWidget* owner) {
+    showMessage(owner, QCoreApplication::translate("kit", "Game Over ..."),
+                QCoreApplication::translate("kit", "Sorry !"), MessageIcon::Error);
+}
+
+bool askAbortGame(QWidget* owner) {
+    return showMessage(owner, QCoreApplication::translate("kit", "Really ?"),
+                       QCoreApplication::translate("kit", "Abort Game ?"), MessageIcon::Question,
+                       MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 }  // namespace kit

@@ -41,6 +41,13 @@ MessageAnswer showMessage(QWidget* owner, const QString& text, const QString& ca
 void showAboutBox(QWidget* owner, const QString& title, const QString& otherText,
                   const QIcon& icon);
 
+// The boxes the three games show alike. showGameOver: "Game Over ..." with the
+// caption "Sorry !" and the error icon, once a game is lost. askAbortGame:
+// "Really ?" with the caption "Abort Game ?", the question icon and Yes and No,
+// before a running game is aborted; true for Yes.
+void showGameOver(QWidget* owner);
+bool askAbortGame(QWidget* owner);
+
 // Tests install a responder that answers every box without showing it;
 // an empty responder brings back the real boxes.
 using MessageResponder = std::function<MessageAnswer(const MessageRequest&)>;

@@ -23,7 +23,7 @@ namespace {
 constexpr int kScoreDigits = 5;
 
 QString fileErrorText(Program program) {
-    return QStringLiteral(
+    return BestWindow::tr(
                "You may be running %1 froma CDROM drive, please copy files on a hard drive")
         .arg(QString::fromLatin1(describe(program).name));
 }
@@ -83,12 +83,11 @@ void BestWindow::SetupWindow() {
     file_->open();
     table_ = file_->table();
     if (file_->state() == HighScoreFileState::CreateFailed)
-        showMessage(this, fileErrorText(program_), QStringLiteral("Write Error !"),
-                    MessageIcon::Error);
+        showMessage(this, fileErrorText(program_), tr("Write Error !"), MessageIcon::Error);
     else if (!file_->storable())
         tellFileProblem();
 
-    setWindowTitle(QString::fromLatin1(describe(program_).bestWindowCaption));
+    setWindowTitle(tr(describe(program_).bestWindowCaption));
     controls_.edit->setEnabled(false);
     for (int i = 0; i < kHighScoreRanks; ++i)
         controls_.labels[i]->setText(QString::fromStdString(table_.entries()[i].name));
@@ -99,7 +98,7 @@ void BestWindow::SetupWindow() {
         beep(BeepSound::Asterisk);
         pending_ = true;
         insertionRank_ = rank;
-        setWindowTitle(QStringLiteral("Please enter your name !"));
+        setWindowTitle(tr("Please enter your name !"));
         controls_.edit->setVisible(true);
         controls_.edit->setEnabled(true);
         const std::string name = ReadPlayerName(program_, RegisteredOwnerName());
@@ -114,23 +113,22 @@ void BestWindow::tellFileProblem() {
     QString reason;
     switch (file_->state()) {
         case HighScoreFileState::Short:
-            reason = QStringLiteral(
-                         "The high-score file \"%1\" is damaged: it holds fewer than "
-                         "five entries.")
+            reason = tr("The high-score file \"%1\" is damaged: it holds fewer than "
+                        "five entries.")
                          .arg(name);
             break;
         case HighScoreFileState::ReadOnly:
-            reason = QStringLiteral("The high-score file \"%1\" is read-only.").arg(name);
+            reason = tr("The high-score file \"%1\" is read-only.").arg(name);
             break;
         default:
-            reason = QStringLiteral("The high-score file \"%1\" cannot be read (%2).")
+            reason = tr("The high-score file \"%1\" cannot be read (%2).")
                          .arg(name, QString::fromStdString(file_->lastError()));
             break;
     }
     showMessage(this,
-                reason + QStringLiteral("\nIt is left as it is, and no new score can be stored "
-                                        "in it."),
-                QStringLiteral("Warning !"), MessageIcon::Warning);
+                reason + QLatin1Char('\n') +
+                    tr("It is left as it is, and no new score can be stored in it."),
+                tr("Warning !"), MessageIcon::Warning);
 }
 
 void BestWindow::keepNameWithinField() {
@@ -152,8 +150,7 @@ void BestWindow::Ok() {
         table_.insert(insertionRank_, candidate_, name);
         WritePlayerName(program_, name);
         if (!file_->write(table_))
-            showMessage(this, fileErrorText(program_), QStringLiteral("Write Error !"),
-                        MessageIcon::Error);
+            showMessage(this, fileErrorText(program_), tr("Write Error !"), MessageIcon::Error);
         update();
     }
     // The pending flag stays set until the next showing clears it.

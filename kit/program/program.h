@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "kit/text/translatable.h"
+
 namespace kit {
 
 // The three games that share the kit.
@@ -25,8 +27,9 @@ struct ProgramDescription {
     // of its five records: score and name, in Orchard and Briko 3 filler bytes.
     const char* highScoreFile;
     std::size_t highScoreRecordSize;
-    // The high-score window's caption once it is set up, and whether it has a
-    // close box (closing it that way stores nothing).
+    // The high-score window's caption once it is set up (translated by the
+    // window), and whether it has a close box (closing it that way stores
+    // nothing).
     const char* bestWindowCaption;
     bool bestWindowClosable;
     // Its music tracks' file name up to the track number ("Orchard_#" for
@@ -43,7 +46,8 @@ inline constexpr std::array<ProgramDescription, 3> kProgramDescriptions = {{
         .playerNameKey = "Orchard_PlayerName",
         .highScoreFile = "OrchardHighScores97",
         .highScoreRecordSize = 88,
-        .bestWindowCaption = "Orchard for Windows 95 top five !",
+        .bestWindowCaption =
+            KIT_TRANSLATABLE("kit::BestWindow", "Orchard for Windows 95 top five !"),
         .bestWindowClosable = false,
         .musicTrackStem = "Orchard_#",
     },
@@ -55,7 +59,7 @@ inline constexpr std::array<ProgramDescription, 3> kProgramDescriptions = {{
         .playerNameKey = "BRIKO_PlayerName",
         .highScoreFile = "BRIKOHighScores97",
         .highScoreRecordSize = 88,
-        .bestWindowCaption = "BRIKO top five !",
+        .bestWindowCaption = KIT_TRANSLATABLE("kit::BestWindow", "BRIKO top five !"),
         .bestWindowClosable = false,
         .musicTrackStem = "BRIKO_#",
     },
@@ -67,7 +71,7 @@ inline constexpr std::array<ProgramDescription, 3> kProgramDescriptions = {{
         .playerNameKey = "Pillora_PlayerName",
         .highScoreFile = "PilloraHighScores97",
         .highScoreRecordSize = 85,
-        .bestWindowCaption = "Pillora top five !",
+        .bestWindowCaption = KIT_TRANSLATABLE("kit::BestWindow", "Pillora top five !"),
         .bestWindowClosable = true,
         .musicTrackStem = nullptr,
     },

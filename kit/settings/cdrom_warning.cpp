@@ -1,5 +1,7 @@
 #include "kit/settings/cdrom_warning.h"
 
+#include <QCoreApplication>
+
 #include "kit/desktop/message_box.h"
 #include "kit/settings/cdrom.h"
 
@@ -8,11 +10,13 @@ namespace kit {
 bool warnIfRunningFromCdRom(QWidget* owner) {
     if (!runningFromCdRom())
         return false;
-    // The line feed comes before the carriage return in this text.
-    showMessage(owner,
-                QStringLiteral("You're running this game from a CDROM drive\n\r"
-                               "Please, copy all the files on a hard drive !"),
-                QStringLiteral("Warning !"), MessageIcon::Error);
+    // The line feed comes before the carriage return between the two lines.
+    showMessage(
+        owner,
+        QCoreApplication::translate("kit", "You're running this game from a CDROM drive") +
+            QStringLiteral("\n\r") +
+            QCoreApplication::translate("kit", "Please, copy all the files on a hard drive !"),
+        QCoreApplication::translate("kit", "Warning !"), MessageIcon::Error);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace kit::testing {
@@ -26,6 +27,19 @@ IsolatedFolder::~IsolatedFolder() {
     std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(root_, ignored);
+}
+
+void UseLocaleFromArguments(int argc, char** argv) {
+    const std::string_view option = "--locale=";
+    std::string locale = "C.UTF-8";
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument.starts_with(option))
+            locale = argument.substr(option.size());
+    }
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        ::unsetenv(name);
+    ::setenv("LANG", locale.c_str(), 1);
 }
 
 }  // namespace kit::testing

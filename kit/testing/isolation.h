@@ -24,4 +24,10 @@ class IsolatedFolder {
     std::filesystem::path previousCwd_;
 };
 
+// Gives the test process the player's locale of its own: LANG from the
+// argument --locale=NAME (C.UTF-8 without one), with LANGUAGE, LC_ALL and
+// LC_MESSAGES unset, whatever the shell that runs the tests has set. Called by
+// the test entry points before the application object exists.
+void UseLocaleFromArguments(int argc, char** argv);
+
 }  // namespace kit::testing

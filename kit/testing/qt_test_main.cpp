@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::InitGoogleTest(&argc, argv);
+    kit::testing::UseLocaleFromArguments(argc, argv);
     kit::testing::IsolatedFolder folder;
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    kit::testing::UseLocaleFromArguments(argc, argv);
     kit::testing::IsolatedFolder folder;
     return RUN_ALL_TESTS();
 }

@@ -180,10 +180,7 @@ void TTOrchardMainWindow::PlayerLookedAway() {
 void TTOrchardMainWindow::AskToAbort() {
     if (!game_->State().Paused)
         Pause1Click();
-    const kit::MessageAnswer answer =
-        kit::showMessage(this, QStringLiteral("Really ?"), QStringLiteral("Abort Game ?"),
-                         kit::MessageIcon::Question, kit::MessageButtons::YesNo);
-    if (answer == kit::MessageAnswer::Yes) {
+    if (kit::askAbortGame(this)) {
         StopFallTimer();
         MediaPlayer1.stopMusic(settings_.music);
         SetGameMenus(false);
@@ -223,12 +220,12 @@ void TTOrchardMainWindow::Index1Click() {
 
 void TTOrchardMainWindow::About1Click() {
     kit::showAboutBox(this, QStringLiteral("Orchard"),
-                      QStringLiteral("Orchard version 1.95,\nreleased in July 1996"), mainIcon_);
+                      tr("Orchard version 1.95,\nreleased in July 1996"), mainIcon_);
 }
 
 void TTOrchardMainWindow::SetGameMenus(bool playing) {
     gameShown_ = playing;
-    ui_.New1->setText(playing ? QStringLiteral("&Abort") : QStringLiteral("&New"));
+    ui_.New1->setText(kit::newItemText(playing));
     kit::lockMenus({ui_.Game1, ui_.Help1}, playing);
 }
 
@@ -266,8 +263,7 @@ void TTOrchardMainWindow::FallTimerTick() {
 void TTOrchardMainWindow::EndOfGame() {
     StopFallTimer();
     MediaPlayer1.stopMusic(settings_.music);
-    kit::showMessage(this, QStringLiteral("Game Over ..."), QStringLiteral("Sorry !"),
-                     kit::MessageIcon::Error);
+    kit::showGameOver(this);
     const std::uint16_t finalScore = game_->EndGame();
     RepaintAll();
     Best1Click(finalScore);

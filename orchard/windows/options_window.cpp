@@ -71,7 +71,7 @@ bool TTOrchardOptionWindow::CheckValues() {
     if (aligned >= kMinAligned && aligned <= kMaxAligned && level >= kMinLevel &&
         level <= kMaxLevel)
         return true;
-    kit::showMessage(this, QStringLiteral("Bad values !!!"), QStringLiteral("Error !"));
+    kit::showMessage(this, tr("Bad values !!!"), tr("Error !"));
     return false;
 }
 

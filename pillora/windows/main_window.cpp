@@ -122,10 +122,7 @@ void TTPilloraWindow::Debut() {
 void TTPilloraWindow::AbortQuery() {
     if (!paused_)
         Pause();
-    const kit::MessageAnswer answer =
-        kit::showMessage(this, QStringLiteral("Really ?"), QStringLiteral("Abort Game ?"),
-                         kit::MessageIcon::Question, kit::MessageButtons::YesNo);
-    if (answer == kit::MessageAnswer::Yes) {
+    if (kit::askAbortGame(this)) {
         gameInProgress_ = false;
         SetGameMenus(false);
         fallTimer_.stop();
@@ -194,8 +191,8 @@ void TTPilloraWindow::Exit() {
 
 void TTPilloraWindow::ShowAboutBox() {
     kit::showAboutBox(this, QStringLiteral("Pillora"),
-                      QStringLiteral("Pillora version 1.95\n\r"
-                                     "Game, pictures and sounds made by the Fallpack developers"),
+                      tr("Pillora version 1.95") + QStringLiteral("\n\r") +
+                          tr("Game, pictures and sounds made by the Fallpack developers"),
                       icon_);
 }
 
@@ -206,7 +203,7 @@ void TTPilloraWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TTPilloraWindow::SetGameMenus(bool playing) {
-    ui_.New2->setText(playing ? QStringLiteral("&Abort") : QStringLiteral("&New"));
+    ui_.New2->setText(kit::newItemText(playing));
     kit::lockMenus({ui_.Game1, ui_.Help1}, playing);
 }
 
@@ -229,8 +226,7 @@ void TTPilloraWindow::WMTimer() {
 void TTPilloraWindow::EndLostGame() {
     fallTimer_.stop();
     FlushDrawing();
-    kit::showMessage(this, QStringLiteral("Game Over ..."), QStringLiteral("Sorry !"),
-                     kit::MessageIcon::Error);
+    kit::showGameOver(this);
     bottle_.FillIdle();
     Best(bottle_.Score());
     gameInProgress_ = false;

@@ -19,6 +19,12 @@ namespace {
 
 const QColor kSilver(192, 192, 192);
 
+// The words drawn so far that did not fit the box they were given.
+QStringList& overflows() {
+    static QStringList words;
+    return words;
+}
+
 QFont font(double pixelSize, bool bold = true, bool italic = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(int(pixelSize));
@@ -38,6 +44,8 @@ void drawWord(QPainter& p, const QRectF& box, const QString& word, const QFont& 
     QPainterPath path;
     path.addText(0, 0, spaced, word);
     const QRectF bounds = path.boundingRect();
+    if (bounds.width() > box.width() || bounds.height() > box.height())
+        overflows() << word;
     const double x = centred ? box.center().x() - bounds.center().x() : box.left() - bounds.left();
     const double y = box.center().y() - bounds.center().y();
     path.translate(x, y);
@@ -55,6 +63,9 @@ void drawWord(QPainter& p, const QRectF& box, const QString& word, const QFont& 
 // Plain text with a one-pixel drop shadow.
 void drawText(QPainter& p, const QRectF& box, const QString& text, const QFont& f,
               const QColor& colour, int flags, const QColor& shadow = QColor()) {
+    const QRectF needed = QFontMetricsF(f).boundingRect(box, flags, text);
+    if (needed.width() > box.width() || needed.height() > box.height())
+        overflows() << text;
     p.save();
     p.setFont(f);
     if (shadow.isValid()) {
@@ -278,7 +289,7 @@ QImage optionsBanner() {
     drawBlockShadow(image, x, y, size, title, 3);
     drawBlockPicture(image, x, y, size, Design::Aggregated, title);
     QPainter p(&image);
-    drawWord(p, QRectF(5, 78, 265, 36), QStringLiteral("Options"), font(26, true, true),
+    drawWord(p, QRectF(5, 78, 265, 36), Words::tr("Options"), font(26, true, true),
              QColor(255, 255, 255), QColor(120, 200, 255), QColor(0, 0, 40), true, 1.5);
     return image;
 }
@@ -290,9 +301,9 @@ QImage controls() {
     // The window shows 338 × 168 of it.
     const QFont heading = font(12);
     const QFont body = font(11, false);
-    drawText(p, QRectF(10, 4, 160, 18), QStringLiteral("Keyboard"), heading, QColor(0, 0, 128),
+    drawText(p, QRectF(10, 4, 160, 18), Words::tr("Keyboard"), heading, QColor(0, 0, 128),
              Qt::AlignLeft | Qt::AlignVCenter, QColor(255, 255, 255));
-    drawText(p, QRectF(196, 4, 140, 18), QStringLiteral("Joystick"), heading, QColor(0, 0, 128),
+    drawText(p, QRectF(196, 4, 140, 18), Words::tr("Joystick"), heading, QColor(0, 0, 128),
              Qt::AlignLeft | Qt::AlignVCenter, QColor(255, 255, 255));
     sunkenFrame(p, QRect(186, 6, 1, 142));
 
@@ -301,11 +312,11 @@ QImage controls() {
         QString action;
     };
     const std::vector<Row> rows{
-        {{{QStringLiteral("\u2190"), 22}, {QStringLiteral("\u2192"), 22}}, QStringLiteral("move")},
-        {{{QStringLiteral("\u2191"), 22}}, QStringLiteral("rotate")},
-        {{{QStringLiteral("Shift"), 46}}, QStringLiteral("mirror")},
-        {{{QStringLiteral("\u2193"), 22}}, QStringLiteral("fall fast (hold)")},
-        {{{QStringLiteral("Space"), 68}}, QStringLiteral("drop at once")},
+        {{{QStringLiteral("\u2190"), 22}, {QStringLiteral("\u2192"), 22}}, Words::tr("move")},
+        {{{QStringLiteral("\u2191"), 22}}, Words::tr("rotate")},
+        {{{Words::tr("Shift"), 46}}, Words::tr("mirror")},
+        {{{QStringLiteral("\u2193"), 22}}, Words::tr("fall fast (hold)")},
+        {{{Words::tr("Space"), 68}}, Words::tr("drop at once")},
     };
     int y = 26;
     for (const Row& row : rows) {
@@ -326,23 +337,19 @@ QImage controls() {
     drawArrow(p, stick + QPointF(3, -32), stick + QPointF(3, -46));
     drawArrow(p, stick + QPointF(38, 18), stick + QPointF(38, 34));
     const QFont small = font(10, false);
-    drawText(p, QRectF(192, 46, 40, 14), QStringLiteral("move"), small, QColor(0, 0, 0),
-             Qt::AlignLeft);
-    drawText(p, QRectF(298, 46, 40, 14), QStringLiteral("move"), small, QColor(0, 0, 0),
-             Qt::AlignLeft);
-    drawText(p, QRectF(230, 24, 70, 14), QStringLiteral("rotate"), small, QColor(0, 0, 0),
+    drawText(p, QRectF(192, 46, 40, 14), Words::tr("move"), small, QColor(0, 0, 0), Qt::AlignLeft);
+    drawText(p, QRectF(298, 46, 40, 14), Words::tr("move"), small, QColor(0, 0, 0), Qt::AlignLeft);
+    drawText(p, QRectF(230, 24, 70, 14), Words::tr("rotate"), small, QColor(0, 0, 0),
              Qt::AlignHCenter);
-    drawText(p, QRectF(304, 96, 36, 28), QStringLiteral("drop"), small, QColor(0, 0, 0),
-             Qt::AlignLeft);
+    drawText(p, QRectF(304, 96, 36, 28), Words::tr("drop"), small, QColor(0, 0, 0), Qt::AlignLeft);
     drawArrow(p, stick + QPointF(-40, 42), stick + QPointF(-20, 20));
-    drawText(p, QRectF(192, 122, 100, 26), QStringLiteral("button 1:\nmirror"), small,
-             QColor(0, 0, 0), Qt::AlignLeft);
+    drawText(p, QRectF(192, 122, 100, 26), Words::tr("button 1:\nmirror"), small, QColor(0, 0, 0),
+             Qt::AlignLeft);
 
     sunkenFrame(p, QRect(8, 150, 322, 1));
-    drawText(
-        p, QRectF(8, 151, 324, 16),
-        QStringLiteral("F2 new \u2022 F3 pause \u2022 F10 demo \u2022 F4 or right click: best"),
-        font(10, false), QColor(64, 64, 64), Qt::AlignCenter);
+    drawText(p, QRectF(8, 151, 324, 16),
+             Words::tr("F2 new \u2022 F3 pause \u2022 F10 demo \u2022 F4 or right click: best"),
+             font(10, false), QColor(64, 64, 64), Qt::AlignCenter);
     return image;
 }
 
@@ -359,14 +366,18 @@ QImage about() {
     drawText(p, QRectF(0, 72, 300, 20), QStringLiteral("Brikoline for Windows 95"), font(14), white,
              Qt::AlignCenter, shadow);
     drawText(p, QRectF(0, 96, 300, 32),
-             QStringLiteral("Twelve pentominoes to turn and mirror,\n"
-                            "and a player of its own for the demonstration."),
+             Words::tr("Twelve pentominoes to turn and mirror,\n"
+                       "and a player of its own for the demonstration."),
              font(11, false), QColor(200, 220, 255), Qt::AlignCenter, shadow);
-    drawText(p, QRectF(0, 134, 300, 16), QStringLiteral("Version 1.95 \u2022 a Fallpack game"),
+    drawText(p, QRectF(0, 134, 300, 16), Words::tr("Version 1.95 \u2022 a Fallpack game"),
              font(11, false, true), QColor(255, 255, 160), Qt::AlignCenter, shadow);
-    drawText(p, QRectF(0, 152, 300, 14), QStringLiteral("Press a key or click to close."),
+    drawText(p, QRectF(0, 152, 300, 14), Words::tr("Press a key or click to close."),
              font(10, false), QColor(160, 170, 200), Qt::AlignCenter);
     return image;
+}
+
+QStringList wordsThatOverflow() {
+    return overflows();
 }
 
 QImage icon(int size) {

@@ -1,13 +1,21 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace briko_art {
 
 // The block tile sheet: 16 join codes across, 45 rows down (nine colours for
 // each of the five designs), 16 × 16 pixels a tile.
 QImage tileSheet();
+
+// The captions, the banner, the controls and the about picture hold words: they
+// are drawn in the language of the translator installed (English without one).
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(BrikoPictures)
+};
 
 // A word as a picture for the side panel, drawn in the given block colour.
 QImage caption(int width, const QString& word, int colour);
@@ -23,6 +31,9 @@ QImage controls();
 
 // The picture of the about window.
 QImage about();
+
+// The words drawn so far that did not fit the room the picture has for them.
+QStringList wordsThatOverflow();
 
 // The program icon, `size` pixels square.
 QImage icon(int size);

@@ -163,5 +163,21 @@ TEST(StatsText, Lines) {
     EXPECT_NE(text.find("Mean score : 86.800000"), std::string::npos);
 }
 
+TEST(StatsText, EveryWordComesFromTheTranslation) {
+    DemoStatsRecord record;
+    RecordDemoResult(record, 201);
+    const std::string dashes(51, '-');
+    const auto bracket = [](const char* word) { return "[" + std::string(word) + "]"; };
+    EXPECT_EQ(DemoStatsText(record, bracket), dashes +
+                                                  "\n\r\xC2\xBB[ Demos played : ]1"
+                                                  "\n\r\xC2\xBB[ Maximum score : ]201"
+                                                  "\n\r\xC2\xBB[ Minimum score : ]201"
+                                                  "\n\r\xC2\xBB[ Mean score : ]201.000000"
+                                                  "\n\r" +
+                                                  dashes +
+                                                  "\n\r[Your maximum score is greater]"
+                                                  "\n\r[than mine ! Please let me know !]");
+}
+
 }  // namespace
 }  // namespace briko

@@ -1,5 +1,7 @@
 #include "briko/rules/tests/recording_view.h"
 
+#include "briko/rules/demo_stats_text.h"
+
 #include <cstdio>
 
 namespace briko::testing {
@@ -51,8 +53,8 @@ bool RecordingView::ConfirmAbort() {
     return answerAbort;
 }
 
-void RecordingView::ShowStatistics(const std::string& text) {
-    statisticsText = text;
+void RecordingView::ShowStatistics(const DemoStatsRecord& record) {
+    statisticsText = DemoStatsText(record);
     Record("statistics");
 }
 

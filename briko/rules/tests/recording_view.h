@@ -33,7 +33,7 @@ class RecordingView : public BrikoView {
     void ShowGameOver() override { Record("game over"); }
     bool ConfirmAbort() override;
     void ShowBest(int score) override { Record("best " + std::to_string(score)); }
-    void ShowStatistics(const std::string& text) override;
+    void ShowStatistics(const DemoStatsRecord& record) override;
     void ShowNoStatistics() override { Record("no statistics"); }
     int ReadBaseInterval() override { return baseInterval; }
 
