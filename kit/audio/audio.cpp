@@ -6,13 +6,11 @@
 #include "kit/audio/beeper.h"
 #include "kit/audio/music_player.h"
 #include "kit/audio/wave_data.h"
+#include "kit/sdl/sdl_library.h"
 #include "kit/sdl/sdl_subsystem.h"
 
 #include <QCoreApplication>
 #include <QTimer>
-
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
 
 #include <array>
 #include <set>
@@ -59,8 +57,8 @@ Device& device() {
 Mix_Chunk* loadBeep(int index, int rate) {
     const auto samples = beepSamples(static_cast<BeepSound>(index), rate);
     const auto wave = encodeWave(samples, rate);
-    SDL_RWops* stream = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
-    return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    SDL_RWops* stream = sdl().SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
+    return stream ? sdl().Mix_LoadWAV_RW(stream, 1) : nullptr;
 }
 
 bool soundFontPresent(const std::filesystem::path& file) {
@@ -78,19 +76,19 @@ void closeAllTracks() {
 
 bool openDevice() {
     Device& d = device();
-    if (!initSdlSubsystem(SDL_INIT_AUDIO))
+    if (!loadMixer() || !initSdlSubsystem(SDL_INIT_AUDIO))
         return false;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    if (sdl().Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
         quitSdlSubsystem(SDL_INIT_AUDIO);
         return false;
     }
     Uint16 format = 0;
-    Mix_QuerySpec(&d.format.rate, &format, &d.format.channels);
+    sdl().Mix_QuerySpec(&d.format.rate, &format, &d.format.channels);
     d.format.sampleFormat = format;
-    Mix_AllocateChannels(audio_device::kChannelCount);
+    sdl().Mix_AllocateChannels(audio_device::kChannelCount);
     if (d.midi) {
-        Mix_SetSoundFonts(d.options.soundFont.c_str());
-        d.midi = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
+        sdl().Mix_SetSoundFonts(d.options.soundFont.c_str());
+        d.midi = (sdl().Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
     }
     for (int i = 0; i < kBeepKinds; ++i)
         d.beeps[i] = loadBeep(i, d.format.rate);
@@ -107,20 +105,20 @@ void closeDevice() {
         d.watch->stop();
     if (!d.open)
         return;
-    Mix_HookMusicFinished(nullptr);
+    sdl().Mix_HookMusicFinished(nullptr);
     audio_device::releaseSoundEffect();
-    Mix_HaltChannel(-1);
+    sdl().Mix_HaltChannel(-1);
     for (Mix_Chunk*& chunk : d.beeps) {
-        Mix_FreeChunk(chunk);
+        sdl().Mix_FreeChunk(chunk);
         chunk = nullptr;
     }
-    Mix_CloseAudio();
+    sdl().Mix_CloseAudio();
     quitSdlSubsystem(SDL_INIT_AUDIO);
     d.open = false;
 }
 
 bool somethingSounds() {
-    if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0)
+    if (sdl().Mix_Playing(-1) != 0 || sdl().Mix_PlayingMusic() != 0)
         return true;
     for (const MusicPlayer* player : device().players)
         if (player->isPlaying())
@@ -168,7 +166,9 @@ AudioSession::~AudioSession() {
     closeAllTracks();
     setBeeper(nullptr);
     closeDevice();
-    Mix_Quit();
+    // Only a session whose device opened has loaded the mixer.
+    if (sdl().Mix_Quit != nullptr)
+        sdl().Mix_Quit();
     d.session = false;
     d.midi = false;
     d.watch = nullptr;

@@ -3,10 +3,9 @@
 #include "kit/audio/audio_device.h"
 #include "kit/audio/midi_length.h"
 #include "kit/desktop/program_folder.h"
+#include "kit/sdl/sdl_library.h"
 
 #include <QCoreApplication>
-
-#include <SDL2/SDL_mixer.h>
 
 #include <algorithm>
 #include <limits>
@@ -50,7 +49,7 @@ struct MusicPlayerAccess {
 namespace audio_device {
 
 void installMusicHook() {
-    Mix_HookMusicFinished(&MusicPlayerAccess::finished);
+    sdl().Mix_HookMusicFinished(&MusicPlayerAccess::finished);
 }
 
 }  // namespace audio_device
@@ -99,9 +98,11 @@ void MusicPlayer::close() {
     lengthMs_ = 0;
     if (sounding == this) {
         setSounding(nullptr);
-        Mix_HaltMusic();
+        sdl().Mix_HaltMusic();
     }
-    Mix_FreeMusic(music_);
+    // Only a track that has played is loaded, so the mixer is there.
+    if (music_ != nullptr)
+        sdl().Mix_FreeMusic(music_);
     music_ = nullptr;
 }
 
@@ -113,8 +114,9 @@ bool MusicPlayer::load() {
         return true;
     if (sounding == this)
         setSounding(nullptr);
-    Mix_FreeMusic(music_);
-    music_ = audio_device::hasMidi() ? Mix_LoadMUS(file_.c_str()) : nullptr;
+    if (music_ != nullptr)
+        sdl().Mix_FreeMusic(music_);
+    music_ = audio_device::hasMidi() ? sdl().Mix_LoadMUS(file_.c_str()) : nullptr;
     loadedFor_ = format;
     return music_ != nullptr;
 }
@@ -130,7 +132,7 @@ void MusicPlayer::stopMusic(int musicType) {
     endTimer_.stop();
     // The hook queues the end event, unless the play had already been reported.
     if (sounding == this)
-        Mix_HaltMusic();
+        sdl().Mix_HaltMusic();
 }
 
 void MusicPlayer::replayIfRunning(int musicType, bool gameRunning, bool paused) {
@@ -149,7 +151,7 @@ void MusicPlayer::play() {
     }
     setSounding(this);
     // Playing from the start is the rewind: the mixer begins every play at 0.
-    if (Mix_PlayMusic(music_, 0) != 0) {
+    if (sdl().Mix_PlayMusic(music_, 0) != 0) {
         close();
         return;
     }
@@ -170,7 +172,7 @@ void MusicPlayer::reachedEnd() {
 
 void MusicPlayer::finishedInMixer() {
     // A play started since the mixer finished: that news is stale.
-    if (!playing_ || (sounding == this && Mix_PlayingMusic() != 0))
+    if (!playing_ || (sounding == this && sdl().Mix_PlayingMusic() != 0))
         return;
     if (sounding == this && endTimer_.isActive()) {
         // Neither stopped nor at its end: the synthesizer gave up on the file. That is
