@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cstdio>
 #include <set>
 #include <system_error>
 
@@ -87,7 +88,7 @@ bool openDevice() {
     d.format.sampleFormat = format;
     sdl().Mix_AllocateChannels(audio_device::kChannelCount);
     if (d.midi) {
-        sdl().Mix_SetSoundFonts(d.options.soundFont.c_str());
+        sdl().Mix_SetSoundFonts(d.options.soundFont->c_str());
         d.midi = (sdl().Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
     }
     for (int i = 0; i < kBeepKinds; ++i)
@@ -149,7 +150,11 @@ AudioSession::AudioSession(const AudioOptions& options) {
     d.failed = false;
     d.options = options;
     // Whether the synthesizer is there is known once the device has been open.
-    d.midi = soundFontPresent(options.soundFont);
+    d.midi = options.soundFont && soundFontPresent(*options.soundFont);
+    if (!d.midi)
+        std::fprintf(stderr,
+                     "No General MIDI soundfont found: the music is off (SDL_SOUNDFONTS may "
+                     "name one)\n");
     if (QCoreApplication::instance() != nullptr) {
         watch_ = std::make_unique<QTimer>();
         watch_->setInterval(kWatchIntervalMs);

@@ -273,7 +273,7 @@ TEST_F(MusicPlayerTest, ATrackTheSynthesizerGivesUpOnIsClosedAtItsFirstPlay) {
 
 TEST(MusicAndTheIdleDevice, ATrackOutlivesTheClosedDeviceAndItsPlayKeepsTheDeviceOpen) {
     using namespace std::chrono_literals;
-    kit::AudioSession audio(kit::AudioOptions{kit::kDefaultSoundFont, 200ms});
+    kit::AudioSession audio(kit::AudioOptions{kit::findSoundFont(), 200ms});
     MusicPlayer player(Program::Orchard);
     player.openTrack(0);
     ASSERT_TRUE(player.isOpen());
