@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 
 #include "kit/desktop/dialog_placement.h"
+#include "kit/desktop/first_show.h"
 #include "kit/desktop/form_style.h"
 
 namespace briko {
@@ -12,6 +13,7 @@ TBRIKOOptionsWindow::TBRIKOOptionsWindow(QWidget* parent) : QDialog(parent) {
     kit::useFormStyle(*this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
+    kit::showPictureWhenShown(*ui_.Image2, QStringLiteral(":/briko/options_banner.png"));
     designs_ = new QButtonGroup(this);
     const QList<QAbstractButton*> designButtons{ui_.RadioGroup1Item0, ui_.RadioGroup1Item1,
                                                 ui_.RadioGroup1Item2, ui_.RadioGroup1Item3,
