@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     };
     using namespace briko_art;
     save(tileSheet(), "tiles.png");
+    save(plainTiles(), "tiles_plain.png");
     save(caption(113, QStringLiteral("SCORE"), 1), "caption_score.png");
     save(caption(121, QStringLiteral("ROWS"), 2), "caption_rows.png");
     save(caption(113, QStringLiteral("PIECES"), 4), "caption_pieces.png");
