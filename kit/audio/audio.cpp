@@ -31,6 +31,8 @@ struct Device {
     bool failed = false;   // the device could not be opened: the session stays silent
     bool open = false;
     bool midi = false;
+    bool noSoundFont = false;  // no soundfont was found: no music at all
+    bool toldNoSoundFont = false;
     AudioOptions options;
     // Looks now and then whether anything still sounds, and closes the device once
     // nothing has for the quiet time. It runs only while the device is open, so an
@@ -151,10 +153,8 @@ AudioSession::AudioSession(const AudioOptions& options) {
     d.options = options;
     // Whether the synthesizer is there is known once the device has been open.
     d.midi = options.soundFont && soundFontPresent(*options.soundFont);
-    if (!d.midi)
-        std::fprintf(stderr,
-                     "No General MIDI soundfont found: the music is off (SDL_SOUNDFONTS may "
-                     "name one)\n");
+    d.noSoundFont = !d.midi;
+    d.toldNoSoundFont = false;
     if (QCoreApplication::instance() != nullptr) {
         watch_ = std::make_unique<QTimer>();
         watch_->setInterval(kWatchIntervalMs);
@@ -196,6 +196,16 @@ bool canSound() {
 }
 bool hasMidi() {
     return canSound() && device().midi;
+}
+
+void tellIfNoSoundFont() {
+    Device& d = device();
+    if (!d.session || !d.noSoundFont || d.toldNoSoundFont)
+        return;
+    d.toldNoSoundFont = true;
+    std::fprintf(stderr,
+                 "No General MIDI soundfont found: the music is off (SDL_SOUNDFONTS may name "
+                 "one)\n");
 }
 
 bool acquire() {

@@ -14,8 +14,8 @@ namespace kit {
 struct AudioOptions {
     // The General MIDI soundfont the music plays with (kit/audio/sound_font.h).
     // Without one MIDI would "play" silence, so a missing soundfont counts as no
-    // MIDI device at all: the music is off, and the session says so once on
-    // standard error.
+    // MIDI device at all: the music is off, and the first track to open says so
+    // once on standard error.
     std::optional<std::filesystem::path> soundFont = findSoundFont();
     // How long the device stays open after the last sound has ended, so that a
     // quick run of effects does not close and reopen it between them.

@@ -79,8 +79,10 @@ void MusicPlayer::openTrack(int musicType) {
 
 bool MusicPlayer::openFile(const std::filesystem::path& file) {
     close();
-    if (!audio_device::hasMidi())
+    if (!audio_device::hasMidi()) {
+        audio_device::tellIfNoSoundFont();
         return false;
+    }
     // The synthesizer itself would take any bytes and end at once, every time: only a
     // complete MIDI file with playing time is a track.
     const auto length = midiFileLengthMs(file);
