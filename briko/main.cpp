@@ -5,6 +5,7 @@
 #include "briko/windows/options_window.h"
 #include "kit/audio/audio.h"
 #include "kit/desktop/application.h"
+#include "kit/desktop/first_frame.h"
 #include "kit/desktop/player_folder.h"
 #include "kit/desktop/start_check.h"
 #include "kit/highscores/briko_best_window.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     briko::TBRIKOControls controlsWindow(&mainWindow);
     mainWindow.SetWindows({&optionsWindow, &bestWindow, &aboutWindow, &controlsWindow});
 
+    kit::reportFirstFrameIfAsked(mainWindow);
     mainWindow.show();
     kit::startCheckIfAsked(mainWindow, {"BRIKO_#1.mid", "BRIKO_#2.mid", "BRIKO_#3.mid"});
     return app.exec();

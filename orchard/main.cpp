@@ -1,6 +1,7 @@
 // Orchard: columns of three fruits fall into a well; lines of like fruits are eliminated.
 #include "kit/audio/audio.h"
 #include "kit/desktop/application.h"
+#include "kit/desktop/first_frame.h"
 #include "kit/desktop/player_folder.h"
 #include "kit/desktop/start_check.h"
 #include "kit/highscores/orchard_best_window.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     orchard::TOrchardAboutWindow aboutWindow(&mainWindow);
     mainWindow.SetWindows({&bestWindow, &optionsWindow, &aboutWindow});
 
+    kit::reportFirstFrameIfAsked(mainWindow);
     mainWindow.show();
     kit::startCheckIfAsked(mainWindow,
                            {"Orchard_#1.mid", "Orchard_#2.mid", "Orchard_#3.mid", "Orchard1.wav",

@@ -1,6 +1,7 @@
 // Pillora: two-coloured capsules against the viruses of a bottle.
 #include "kit/audio/audio.h"
 #include "kit/desktop/application.h"
+#include "kit/desktop/first_frame.h"
 #include "kit/desktop/player_folder.h"
 #include "kit/desktop/start_check.h"
 #include "kit/highscores/pillora_best_window.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     kit::TPilloraBestWindow bestWindow(&mainWindow);
     mainWindow.SetWindows({&optionsWindow, &bestWindow});
 
+    kit::reportFirstFrameIfAsked(mainWindow);
     mainWindow.show();
     kit::startCheckIfAsked(mainWindow, {"Pillora1.wav", "Pillora2.wav", ":/pillora/help/index.html",
                                         ":/pillora/help/viruses.png"});

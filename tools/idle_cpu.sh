@@ -35,39 +35,26 @@ done
 
 FALLPACK_ROOT=$root
 source "$root/tools/packages.sh"
-fallpack_install_packages xvfb xauth
+source "$root/tools/virtual_display.sh"
 
 scratch=$(mktemp -d)
 pids=()
-server=
+fallpack_display_server=
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  local server=$fallpack_display_server
   [ -n "$server" ] && { kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; }
   rm -rf "$scratch"
 }
 trap cleanup EXIT
-mkdir -p "$scratch/config" "$scratch/runtime" "$scratch/play"
-chmod 0700 "$scratch/runtime"
+mkdir -p "$scratch/config" "$scratch/play"
 [ -n "$settings" ] && cp "$settings" "$scratch/config/Fallpack.ini"
 # A copy of the program folder, so that no high-score file of the build is touched.
 cp -a "$bin/." "$scratch/play/"
 
-# The first free display number from 90 on.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-  display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-server=$!
-for _ in $(seq 50); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  sleep 0.1
-done
-
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config"
-export XDG_RUNTIME_DIR="$scratch/runtime" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-unset WAYLAND_DISPLAY
+fallpack_virtual_display "$scratch"
+export XDG_CONFIG_HOME="$scratch/config" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 for game in "${games[@]}"; do
   (cd "$scratch/play" && exec "./$game") >"$scratch/$game.log" 2>&1 &
   pids+=($!)

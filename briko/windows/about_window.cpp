@@ -1,12 +1,12 @@
 #include "briko/windows/about_window.h"
 
-#include "kit/desktop/language.h"
+#include "kit/desktop/first_show.h"
 
 namespace briko {
 
 TBRIKOAboutBoxWindow::TBRIKOAboutBoxWindow(QWidget* parent) : TPictureWindow(parent) {
     ui_.setupUi(this);
-    kit::showLocalizedPicture(*ui_.Image1, QStringLiteral(":/briko/about.png"));
+    kit::showPictureWhenShown(*ui_.Image1, QStringLiteral(":/briko/about.png"));
     FinishForm();
 }
 

@@ -343,8 +343,21 @@ QRect TBrikoMainWindow::CellRect(int column, int row) const {
 
 void TBrikoMainWindow::DrawTile(const QRect& target, int tileColumn, int tileRow) {
     QPainter painter(&surface_);
-    painter.drawPixmap(target, tiles_, QRect(kCell * tileColumn, kCell * tileRow, kCell, kCell));
+    PaintTile(painter, target, tileColumn, tileRow);
     Touch(target);
+}
+
+void TBrikoMainWindow::PaintTile(QPainter& painter, const QRect& target, int tileColumn,
+                                 int tileRow) {
+    if (tileRow < kDesignRows) {
+        painter.drawPixmap(target, tiles_,
+                           QRect(kCell * tileColumn, kCell * tileRow, kCell, kCell));
+        return;
+    }
+    if (plainTiles_.isNull())
+        plainTiles_ = QPixmap(QStringLiteral(":/briko/tiles_plain.png"));
+    painter.drawPixmap(target, plainTiles_,
+                       QRect(0, kCell * (tileRow - kDesignRows), kCell, kCell));
 }
 
 void TBrikoMainWindow::DrawPiece(int x, int y, ShapeMask mask, int piece) {
@@ -398,7 +411,7 @@ void TBrikoMainWindow::DrawNextPiece(int piece, ShapeMask mask) {
             const bool covered = mask & (1u << BoxBit(dx, dy));
             const int column = covered ? PieceNeighbourCode(settings_.which, mask, dx, dy) : 0;
             const int row = covered ? tileRow : 0;
-            painter.drawPixmap(target, tiles_, QRect(kCell * column, kCell * row, kCell, kCell));
+            PaintTile(painter, target, column, row);
         }
     Touch(box);
 }
@@ -410,9 +423,10 @@ void TBrikoMainWindow::DrawIdleNextBox() {
     for (int i = 0; i < 6; ++i)
         for (int j = 0; j < 6; ++j)
             if (i == 0 || j == 0 || i == 5 || j == 5)
-                painter.drawPixmap(QRect(box.left() + 1 + kNextCell * i,
-                                         box.top() + 1 + kNextCell * j, kNextCell, kNextCell),
-                                   tiles_, QRect(0, 0, kCell, kCell));
+                PaintTile(painter,
+                          QRect(box.left() + 1 + kNextCell * i, box.top() + 1 + kNextCell * j,
+                                kNextCell, kNextCell),
+                          0, 0);
     painter.fillRect(QRect(box.left() + 9, box.top() + 9, 32, 32), Qt::black);
     icon_.paint(&painter, QRect(box.left() + 9, box.top() + 9, 32, 32));
     Touch(box);

@@ -124,6 +124,7 @@ class TBrikoMainWindow : public QMainWindow, private BrikoView {
 
     QRect CellRect(int column, int row) const;
     void DrawTile(const QRect& target, int tileColumn, int tileRow);
+    void PaintTile(QPainter& painter, const QRect& target, int tileColumn, int tileRow);
     void DrawIdleNextBox();
     void Touch(const QRect& rect);
     void Flush();
@@ -138,7 +139,11 @@ class TBrikoMainWindow : public QMainWindow, private BrikoView {
     kit::MusicPlayer MediaPlayer1;
     QTimer timer_;
 
+    // The tiles in one layout, 16 join codes across and nine colours of each design
+    // down: the aggregated design's from tiles_, the plain designs' (which never
+    // join) from plainTiles_, read when one of them is first drawn.
     QPixmap tiles_;
+    QPixmap plainTiles_;
     QPixmap numbers_;
     QIcon icon_;
     QPixmap surface_;

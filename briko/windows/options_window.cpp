@@ -3,17 +3,17 @@
 #include <QButtonGroup>
 
 #include "kit/desktop/dialog_placement.h"
+#include "kit/desktop/first_show.h"
 #include "kit/desktop/form_style.h"
-#include "kit/desktop/language.h"
 
 namespace briko {
 
 TBRIKOOptionsWindow::TBRIKOOptionsWindow(QWidget* parent) : QDialog(parent) {
     ui_.setupUi(this);
-    kit::showLocalizedPicture(*ui_.Image2, QStringLiteral(":/briko/options_banner.png"));
     kit::useFormStyle(*this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
+    kit::showPictureWhenShown(*ui_.Image2, QStringLiteral(":/briko/options_banner.png"));
     designs_ = new QButtonGroup(this);
     const QList<QAbstractButton*> designButtons{ui_.RadioGroup1Item0, ui_.RadioGroup1Item1,
                                                 ui_.RadioGroup1Item2, ui_.RadioGroup1Item3,

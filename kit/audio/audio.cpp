@@ -6,15 +6,14 @@
 #include "kit/audio/beeper.h"
 #include "kit/audio/music_player.h"
 #include "kit/audio/wave_data.h"
+#include "kit/sdl/sdl_library.h"
 #include "kit/sdl/sdl_subsystem.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
-
 #include <array>
+#include <cstdio>
 #include <set>
 #include <system_error>
 
@@ -32,6 +31,8 @@ struct Device {
     bool failed = false;   // the device could not be opened: the session stays silent
     bool open = false;
     bool midi = false;
+    bool noSoundFont = false;  // no soundfont was found: no music at all
+    bool toldNoSoundFont = false;
     AudioOptions options;
     // Looks now and then whether anything still sounds, and closes the device once
     // nothing has for the quiet time. It runs only while the device is open, so an
@@ -59,8 +60,8 @@ Device& device() {
 Mix_Chunk* loadBeep(int index, int rate) {
     const auto samples = beepSamples(static_cast<BeepSound>(index), rate);
     const auto wave = encodeWave(samples, rate);
-    SDL_RWops* stream = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
-    return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    SDL_RWops* stream = sdl().SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
+    return stream ? sdl().Mix_LoadWAV_RW(stream, 1) : nullptr;
 }
 
 bool soundFontPresent(const std::filesystem::path& file) {
@@ -78,19 +79,19 @@ void closeAllTracks() {
 
 bool openDevice() {
     Device& d = device();
-    if (!initSdlSubsystem(SDL_INIT_AUDIO))
+    if (!loadMixer() || !initSdlSubsystem(SDL_INIT_AUDIO))
         return false;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    if (sdl().Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
         quitSdlSubsystem(SDL_INIT_AUDIO);
         return false;
     }
     Uint16 format = 0;
-    Mix_QuerySpec(&d.format.rate, &format, &d.format.channels);
+    sdl().Mix_QuerySpec(&d.format.rate, &format, &d.format.channels);
     d.format.sampleFormat = format;
-    Mix_AllocateChannels(audio_device::kChannelCount);
+    sdl().Mix_AllocateChannels(audio_device::kChannelCount);
     if (d.midi) {
-        Mix_SetSoundFonts(d.options.soundFont.c_str());
-        d.midi = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
+        sdl().Mix_SetSoundFonts(d.options.soundFont->c_str());
+        d.midi = (sdl().Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
     }
     for (int i = 0; i < kBeepKinds; ++i)
         d.beeps[i] = loadBeep(i, d.format.rate);
@@ -107,20 +108,20 @@ void closeDevice() {
         d.watch->stop();
     if (!d.open)
         return;
-    Mix_HookMusicFinished(nullptr);
+    sdl().Mix_HookMusicFinished(nullptr);
     audio_device::releaseSoundEffect();
-    Mix_HaltChannel(-1);
+    sdl().Mix_HaltChannel(-1);
     for (Mix_Chunk*& chunk : d.beeps) {
-        Mix_FreeChunk(chunk);
+        sdl().Mix_FreeChunk(chunk);
         chunk = nullptr;
     }
-    Mix_CloseAudio();
+    sdl().Mix_CloseAudio();
     quitSdlSubsystem(SDL_INIT_AUDIO);
     d.open = false;
 }
 
 bool somethingSounds() {
-    if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0)
+    if (sdl().Mix_Playing(-1) != 0 || sdl().Mix_PlayingMusic() != 0)
         return true;
     for (const MusicPlayer* player : device().players)
         if (player->isPlaying())
@@ -151,7 +152,9 @@ AudioSession::AudioSession(const AudioOptions& options) {
     d.failed = false;
     d.options = options;
     // Whether the synthesizer is there is known once the device has been open.
-    d.midi = soundFontPresent(options.soundFont);
+    d.midi = options.soundFont && soundFontPresent(*options.soundFont);
+    d.noSoundFont = !d.midi;
+    d.toldNoSoundFont = false;
     if (QCoreApplication::instance() != nullptr) {
         watch_ = std::make_unique<QTimer>();
         watch_->setInterval(kWatchIntervalMs);
@@ -168,7 +171,9 @@ AudioSession::~AudioSession() {
     closeAllTracks();
     setBeeper(nullptr);
     closeDevice();
-    Mix_Quit();
+    // Only a session whose device opened has loaded the mixer.
+    if (sdl().Mix_Quit != nullptr)
+        sdl().Mix_Quit();
     d.session = false;
     d.midi = false;
     d.watch = nullptr;
@@ -191,6 +196,16 @@ bool canSound() {
 }
 bool hasMidi() {
     return canSound() && device().midi;
+}
+
+void tellIfNoSoundFont() {
+    Device& d = device();
+    if (!d.session || !d.noSoundFont || d.toldNoSoundFont)
+        return;
+    d.toldNoSoundFont = true;
+    std::fprintf(stderr,
+                 "No General MIDI soundfont found: the music is off (SDL_SOUNDFONTS may name "
+                 "one)\n");
 }
 
 bool acquire() {

@@ -1,20 +1,22 @@
 #pragma once
 
+#include "kit/audio/sound_font.h"
+
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 class QTimer;
 
 namespace kit {
 
-// Where the General MIDI soundfont of the Debian package timgm6mb-soundfont lives.
-inline constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
 struct AudioOptions {
-    // Without this file MIDI would "play" silence, so a missing soundfont counts as
-    // no MIDI device at all.
-    std::filesystem::path soundFont = kDefaultSoundFont;
+    // The General MIDI soundfont the music plays with (kit/audio/sound_font.h).
+    // Without one MIDI would "play" silence, so a missing soundfont counts as no
+    // MIDI device at all: the music is off, and the first track to open says so
+    // once on standard error.
+    std::optional<std::filesystem::path> soundFont = findSoundFont();
     // How long the device stays open after the last sound has ended, so that a
     // quick run of effects does not close and reopen it between them.
     std::chrono::milliseconds closeWhenQuietFor{3000};

@@ -21,6 +21,10 @@ bool canSound();
 // MIDI can be played once the device is open.
 bool hasMidi();
 
+// Says once on standard error that the music is off for want of a soundfont, when
+// that is why; a track to open is what asks.
+void tellIfNoSoundFont();
+
 // A sound is due: opens the device when it is closed, and keeps it open until
 // nothing has sounded for the session's quiet time. False when nothing can sound;
 // a device that fails to open closes every track.

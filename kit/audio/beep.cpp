@@ -2,7 +2,7 @@
 
 #include "kit/audio/audio_device.h"
 
-#include <SDL2/SDL_mixer.h>
+#include "kit/sdl/sdl_library.h"
 
 namespace kit {
 
@@ -12,8 +12,8 @@ void playBeep(BeepSound sound) {
     Mix_Chunk* chunk = audio_device::beepChunk(static_cast<int>(sound));
     if (chunk == nullptr)
         return;
-    Mix_HaltChannel(audio_device::kBeepChannel);
-    Mix_PlayChannel(audio_device::kBeepChannel, chunk, 0);
+    sdl().Mix_HaltChannel(audio_device::kBeepChannel);
+    sdl().Mix_PlayChannelTimed(audio_device::kBeepChannel, chunk, 0, -1);
 }
 
 }  // namespace kit

@@ -3,10 +3,9 @@
 #include "kit/audio/audio_device.h"
 #include "kit/audio/midi_length.h"
 #include "kit/desktop/program_folder.h"
+#include "kit/sdl/sdl_library.h"
 
 #include <QCoreApplication>
-
-#include <SDL2/SDL_mixer.h>
 
 #include <algorithm>
 #include <limits>
@@ -50,7 +49,7 @@ struct MusicPlayerAccess {
 namespace audio_device {
 
 void installMusicHook() {
-    Mix_HookMusicFinished(&MusicPlayerAccess::finished);
+    sdl().Mix_HookMusicFinished(&MusicPlayerAccess::finished);
 }
 
 }  // namespace audio_device
@@ -80,8 +79,10 @@ void MusicPlayer::openTrack(int musicType) {
 
 bool MusicPlayer::openFile(const std::filesystem::path& file) {
     close();
-    if (!audio_device::hasMidi())
+    if (!audio_device::hasMidi()) {
+        audio_device::tellIfNoSoundFont();
         return false;
+    }
     // The synthesizer itself would take any bytes and end at once, every time: only a
     // complete MIDI file with playing time is a track.
     const auto length = midiFileLengthMs(file);
@@ -99,9 +100,11 @@ void MusicPlayer::close() {
     lengthMs_ = 0;
     if (sounding == this) {
         setSounding(nullptr);
-        Mix_HaltMusic();
+        sdl().Mix_HaltMusic();
     }
-    Mix_FreeMusic(music_);
+    // Only a track that has played is loaded, so the mixer is there.
+    if (music_ != nullptr)
+        sdl().Mix_FreeMusic(music_);
     music_ = nullptr;
 }
 
@@ -113,8 +116,9 @@ bool MusicPlayer::load() {
         return true;
     if (sounding == this)
         setSounding(nullptr);
-    Mix_FreeMusic(music_);
-    music_ = audio_device::hasMidi() ? Mix_LoadMUS(file_.c_str()) : nullptr;
+    if (music_ != nullptr)
+        sdl().Mix_FreeMusic(music_);
+    music_ = audio_device::hasMidi() ? sdl().Mix_LoadMUS(file_.c_str()) : nullptr;
     loadedFor_ = format;
     return music_ != nullptr;
 }
@@ -130,7 +134,7 @@ void MusicPlayer::stopMusic(int musicType) {
     endTimer_.stop();
     // The hook queues the end event, unless the play had already been reported.
     if (sounding == this)
-        Mix_HaltMusic();
+        sdl().Mix_HaltMusic();
 }
 
 void MusicPlayer::replayIfRunning(int musicType, bool gameRunning, bool paused) {
@@ -149,7 +153,7 @@ void MusicPlayer::play() {
     }
     setSounding(this);
     // Playing from the start is the rewind: the mixer begins every play at 0.
-    if (Mix_PlayMusic(music_, 0) != 0) {
+    if (sdl().Mix_PlayMusic(music_, 0) != 0) {
         close();
         return;
     }
@@ -170,7 +174,7 @@ void MusicPlayer::reachedEnd() {
 
 void MusicPlayer::finishedInMixer() {
     // A play started since the mixer finished: that news is stale.
-    if (!playing_ || (sounding == this && Mix_PlayingMusic() != 0))
+    if (!playing_ || (sounding == this && sdl().Mix_PlayingMusic() != 0))
         return;
     if (sounding == this && endTimer_.isActive()) {
         // Neither stopped nor at its end: the synthesizer gave up on the file. That is

@@ -2,9 +2,7 @@
 
 #include "kit/audio/audio_device.h"
 #include "kit/desktop/program_folder.h"
-
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
+#include "kit/sdl/sdl_library.h"
 
 #include <filesystem>
 #include <system_error>
@@ -16,8 +14,10 @@ namespace {
 Mix_Chunk* current = nullptr;
 
 void cutCurrent() {
-    Mix_HaltChannel(audio_device::kEffectChannel);
-    Mix_FreeChunk(current);
+    if (current == nullptr)
+        return;
+    sdl().Mix_HaltChannel(audio_device::kEffectChannel);
+    sdl().Mix_FreeChunk(current);
     current = nullptr;
 }
 
@@ -41,19 +41,20 @@ bool playSoundEffect(const std::string& name, EffectMode mode) {
     if (!std::filesystem::is_regular_file(file, error) || !audio_device::acquire())
         return false;
     cutCurrent();
-    current = Mix_LoadWAV(file.c_str());
+    current = sdl().Mix_LoadWAV_RW(sdl().SDL_RWFromFile(file.c_str(), "rb"), 1);
     if (current == nullptr)
         return false;
-    if (Mix_PlayChannel(audio_device::kEffectChannel, current, 0) < 0) {
+    if (sdl().Mix_PlayChannelTimed(audio_device::kEffectChannel, current, 0, -1) < 0) {
         cutCurrent();
         return false;
     }
     if (mode == EffectMode::Sync) {
         // The mixer stops the channel when the sound has ended; the limit only guards
         // against a device that stopped consuming samples.
-        const Uint64 limit = SDL_GetTicks64() + audio_device::chunkLengthMs(current) + 1000;
-        while (Mix_Playing(audio_device::kEffectChannel) != 0 && SDL_GetTicks64() < limit)
-            SDL_Delay(1);
+        const Uint64 limit = sdl().SDL_GetTicks64() + audio_device::chunkLengthMs(current) + 1000;
+        while (sdl().Mix_Playing(audio_device::kEffectChannel) != 0 &&
+               sdl().SDL_GetTicks64() < limit)
+            sdl().SDL_Delay(1);
         cutCurrent();
     }
     return true;

@@ -1,5 +1,7 @@
 #include "kit/highscores/orchard_best_window.h"
 
+#include "kit/desktop/first_show.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -23,7 +25,7 @@ TOrchardBestWindow::TOrchardBestWindow(QWidget* parent) : BestWindow(Program::Or
     ui_.setupUi(this);
     BestWindowControls controls = commonControls(ui_);
     controls.candidateBevel = ui_.Bevel11;
-    ui_.Image1->setPixmap(stillLife());
+    whenFirstShown(*ui_.Image1, [this] { ui_.Image1->setPixmap(stillLife()); });
     attachControls(controls);
 }
 

@@ -1,10 +1,9 @@
 #include "kit/joystick/joystick.h"
 
+#include "kit/sdl/sdl_library.h"
 #include "kit/sdl/sdl_subsystem.h"
 
 #include <QWidget>
-
-#include <SDL2/SDL.h>
 
 namespace kit {
 namespace {
@@ -53,8 +52,8 @@ void TJoystick::Activate() {
         if (!sdlStarted_)
             return;
         // Positions are read when polled, so SDL keeps no event queue for them.
-        SDL_JoystickEventState(SDL_IGNORE);
-        SDL_GameControllerEventState(SDL_IGNORE);
+        sdl().SDL_JoystickEventState(SDL_IGNORE);
+        sdl().SDL_GameControllerEventState(SDL_IGNORE);
     }
     if (read()) {
         startPolling();
@@ -81,8 +80,8 @@ void TJoystick::startPolling() {
 // Reads the joystick of joyNumber_ into position_. A joystick that was unplugged is
 // let go, and opened afresh once SDL sees one at that number again.
 bool TJoystick::read() {
-    SDL_JoystickUpdate();
-    if (device_ != nullptr && !SDL_JoystickGetAttached(device_))
+    sdl().SDL_JoystickUpdate();
+    if (device_ != nullptr && !sdl().SDL_JoystickGetAttached(device_))
         closeDevice();
     if (device_ == nullptr && !openDevice())
         return false;
@@ -94,27 +93,27 @@ bool TJoystick::read() {
 }
 
 bool TJoystick::openDevice() {
-    if (joyNumber_ >= SDL_NumJoysticks())
+    if (joyNumber_ >= sdl().SDL_NumJoysticks())
         return false;
-    if (SDL_IsGameController(joyNumber_)) {
-        controller_ = SDL_GameControllerOpen(joyNumber_);
+    if (sdl().SDL_IsGameController(joyNumber_)) {
+        controller_ = sdl().SDL_GameControllerOpen(joyNumber_);
         if (controller_ != nullptr)
-            device_ = SDL_GameControllerGetJoystick(controller_);
+            device_ = sdl().SDL_GameControllerGetJoystick(controller_);
     }
     if (device_ == nullptr)
-        device_ = SDL_JoystickOpen(joyNumber_);
+        device_ = sdl().SDL_JoystickOpen(joyNumber_);
     if (device_ == nullptr)
         return false;
-    SDL_JoystickUpdate();
+    sdl().SDL_JoystickUpdate();
     return true;
 }
 
 void TJoystick::readController() {
     const auto axis = [this](SDL_GameControllerAxis which) {
-        return joyAxisFromSdl(SDL_GameControllerGetAxis(controller_, which));
+        return joyAxisFromSdl(sdl().SDL_GameControllerGetAxis(controller_, which));
     };
     const auto held = [this](SDL_GameControllerButton which) {
-        return SDL_GameControllerGetButton(controller_, which) != 0;
+        return sdl().SDL_GameControllerGetButton(controller_, which) != 0;
     };
     // The D-pad, where it is pressed, stands for the stick pushed all the way.
     position_.x = held(SDL_CONTROLLER_BUTTON_DPAD_LEFT)    ? kLowest
@@ -135,14 +134,14 @@ void TJoystick::readController() {
 }
 
 void TJoystick::readRaw() {
-    const int axes = SDL_JoystickNumAxes(device_);
-    position_.x = axes > 0 ? joyAxisFromSdl(SDL_JoystickGetAxis(device_, 0)) : kCentre;
-    position_.y = axes > 1 ? joyAxisFromSdl(SDL_JoystickGetAxis(device_, 1)) : kCentre;
-    position_.z = axes > 2 ? joyAxisFromSdl(SDL_JoystickGetAxis(device_, 2)) : kCentre;
+    const int axes = sdl().SDL_JoystickNumAxes(device_);
+    position_.x = axes > 0 ? joyAxisFromSdl(sdl().SDL_JoystickGetAxis(device_, 0)) : kCentre;
+    position_.y = axes > 1 ? joyAxisFromSdl(sdl().SDL_JoystickGetAxis(device_, 1)) : kCentre;
+    position_.z = axes > 2 ? joyAxisFromSdl(sdl().SDL_JoystickGetAxis(device_, 2)) : kCentre;
     std::uint32_t buttons = 0;
-    const int count = SDL_JoystickNumButtons(device_);
+    const int count = sdl().SDL_JoystickNumButtons(device_);
     for (int i = 0; i < 4 && i < count; ++i)
-        if (SDL_JoystickGetButton(device_, i))
+        if (sdl().SDL_JoystickGetButton(device_, i))
             buttons |= 1u << i;
     position_.buttons = buttons;
     position_.start = false;
@@ -151,9 +150,9 @@ void TJoystick::readRaw() {
 void TJoystick::closeDevice() {
     // A controller owns its joystick and closes it with itself.
     if (controller_ != nullptr)
-        SDL_GameControllerClose(controller_);
+        sdl().SDL_GameControllerClose(controller_);
     else if (device_ != nullptr)
-        SDL_JoystickClose(device_);
+        sdl().SDL_JoystickClose(device_);
     controller_ = nullptr;
     device_ = nullptr;
 }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "kit/desktop/dialog_placement.h"
+#include "kit/desktop/first_show.h"
 #include "kit/desktop/form_style.h"
 
 namespace orchard {
@@ -14,6 +15,7 @@ TOrchardAboutWindow::TOrchardAboutWindow(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint);
     setFixedSize(size());
+    kit::showPictureWhenShown(*ui_.Image1, QStringLiteral(":/orchard/about.png"));
     ui_.Image1->installEventFilter(this);
 }
 

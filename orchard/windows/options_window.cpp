@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "kit/desktop/dialog_placement.h"
+#include "kit/desktop/first_show.h"
 #include "kit/desktop/form_style.h"
 #include "kit/desktop/message_box.h"
 
@@ -22,6 +23,7 @@ TTOrchardOptionWindow::TTOrchardOptionWindow(QWidget* parent) : QDialog(parent) 
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint);
     setFixedSize(size());
+    kit::showPictureWhenShown(*ui_.Image1, QStringLiteral(":/orchard/options.png"));
     // The spin edits have no bounds of their own; CheckValues judges them.
     for (QSpinBox* spin : {ui_.SpinEdit1, ui_.SpinEdit2})
         spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());

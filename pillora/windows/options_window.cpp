@@ -1,6 +1,7 @@
 #include "pillora/windows/options_window.h"
 
 #include "kit/desktop/dialog_placement.h"
+#include "kit/desktop/first_show.h"
 #include "kit/desktop/form_style.h"
 #include "pillora/windows/program_icon.h"
 #include "pillora/windows/slider_style.h"
@@ -16,6 +17,7 @@ TPilloraOptionWindow::TPilloraOptionWindow(QWidget* parent) : QDialog(parent) {
     useCompactSliders(*this);
     setWindowIcon(pilloraIcon());
     setFixedSize(size());
+    kit::showPictureWhenShown(*ui_.Image1, QStringLiteral(":/pillora/microbe.png"));
     connect(ui_.Button1, &QPushButton::clicked, this, &TPilloraOptionWindow::Ok);
 }
 

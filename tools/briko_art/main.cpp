@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     using namespace briko_art;
     if (suffix.isEmpty()) {
         save(tileSheet(), "tiles");
+        save(plainTiles(), "tiles_plain");
         save(decoration(), "decoration");
         save(icon(32), "icon_32");
         save(icon(64), "icon_64");

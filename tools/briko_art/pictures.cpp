@@ -234,16 +234,20 @@ void drawArrow(QPainter& p, const QPointF& from, const QPointF& to) {
 }  // namespace
 
 QImage tileSheet() {
-    QImage sheet(256, 720, QImage::Format_RGB32);
+    QImage sheet(256, 144, QImage::Format_RGB32);
     sheet.fill(Qt::black);
-    for (int design = 0; design < 5; ++design)
-        for (int colour = 0; colour < 9; ++colour) {
-            const int row = colour + 9 * design;
-            // Only the aggregated design joins; the others use join code 0 alone.
-            const int codes = design == 0 ? 16 : 1;
-            for (int code = 0; code < codes; ++code)
-                drawBlock(sheet, 16 * code, 16 * row, 16, Design(design), colour, code);
-        }
+    for (int colour = 0; colour < 9; ++colour)
+        for (int code = 0; code < 16; ++code)
+            drawBlock(sheet, 16 * code, 16 * colour, 16, Design(0), colour, code);
+    return sheet;
+}
+
+QImage plainTiles() {
+    QImage sheet(16, 576, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    for (int design = 1; design < 5; ++design)
+        for (int colour = 0; colour < 9; ++colour)
+            drawBlock(sheet, 0, 16 * (colour + 9 * (design - 1)), 16, Design(design), colour);
     return sheet;
 }
 

@@ -7,9 +7,13 @@
 
 namespace briko_art {
 
-// The block tile sheet: 16 join codes across, 45 rows down (nine colours for
-// each of the five designs), 16 × 16 pixels a tile.
+// The tiles of the aggregated design (design 0): 16 join codes across, its nine
+// colours down, 16 × 16 pixels a tile.
 QImage tileSheet();
+
+// The tiles of the four plain designs, which never join: one column, nine colours
+// of design 1, then of designs 2, 3 and 4 down.
+QImage plainTiles();
 
 // The captions, the banner, the controls and the about picture hold words: they
 // are drawn in the language of the translator installed (English without one).

@@ -49,10 +49,14 @@ QImage Grab(TBrikoMainWindow& window) {
     return window.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// Tile (column, row) of the window's layout: the aggregated design's nine rows, then
+// the plain designs' single column.
 QImage Tile(int column, int row) {
-    return QImage(QStringLiteral(":/briko/tiles.png"))
+    const bool plain = row >= 9;
+    return QImage(plain ? QStringLiteral(":/briko/tiles_plain.png")
+                        : QStringLiteral(":/briko/tiles.png"))
         .convertToFormat(QImage::Format_RGB32)
-        .copy(16 * column, 16 * row, 16, 16);
+        .copy(plain ? 0 : 16 * column, 16 * (plain ? row - 9 : row), 16, 16);
 }
 
 // Where well cell (column, row) stands in the client area.

@@ -53,10 +53,13 @@ TEST(PictureWindows, AClickOnThePictureClosesThem) {
         about, [&] { QTest::mouseClick(about.Form().Image1, Qt::LeftButton, {}, QPoint(50, 50)); });
 }
 
-TEST(PictureWindows, ShowTheirPictures) {
+TEST(PictureWindows, ShowTheirPicturesFromTheirFirstShowing) {
     TBRIKOControls controls;
+    EXPECT_TRUE(controls.Form().Image1->pixmap().isNull()) << "not read before the first frame";
+    ShowAndClose(controls, [&] { controls.Exit(); });
     EXPECT_EQ(controls.Form().Image1->pixmap().size(), QSize(345, 185));
     TBRIKOAboutBoxWindow about;
+    ShowAndClose(about, [&] { about.Exit(); });
     EXPECT_EQ(about.Form().Image1->pixmap().size(), QSize(300, 177));
 }
 

@@ -113,7 +113,7 @@ TEST(AudioSession, ClosesWhenQuietAndTheNextSoundStillPlaysFromItsFirstSample) {
     const auto capture = std::filesystem::current_path() / "rendered.raw";
     kit::testing::ScopedEnv driver("SDL_AUDIODRIVER", "disk");
     kit::testing::ScopedEnv file("SDL_DISKAUDIOFILE", capture.string());
-    kit::AudioSession audio(kit::AudioOptions{kit::kDefaultSoundFont, 200ms});
+    kit::AudioSession audio(kit::AudioOptions{kit::findSoundFont(), 200ms});
     int beepLoud = 0;
     for (std::int16_t sample : kit::beepSamples(kit::BeepSound::Default, 44100))
         beepLoud += std::abs(sample) > 1000;

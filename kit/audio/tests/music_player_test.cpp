@@ -1,6 +1,7 @@
 #include "kit/audio/music_player.h"
 
 #include "kit/audio/audio.h"
+#include "kit/audio/sound_effect.h"
 #include "kit/desktop/program_folder.h"
 #include "kit/testing/scoped_env.h"
 #include "kit/testing/stderr_capture.h"
@@ -273,7 +274,7 @@ TEST_F(MusicPlayerTest, ATrackTheSynthesizerGivesUpOnIsClosedAtItsFirstPlay) {
 
 TEST(MusicAndTheIdleDevice, ATrackOutlivesTheClosedDeviceAndItsPlayKeepsTheDeviceOpen) {
     using namespace std::chrono_literals;
-    kit::AudioSession audio(kit::AudioOptions{kit::kDefaultSoundFont, 200ms});
+    kit::AudioSession audio(kit::AudioOptions{kit::findSoundFont(), 200ms});
     MusicPlayer player(Program::Orchard);
     player.openTrack(0);
     ASSERT_TRUE(player.isOpen());
@@ -322,13 +323,19 @@ TEST(MusicRendering, ARealTrackRendersSoundThatIsNotSilence) {
     EXPECT_GT(loud, 1000);
 }
 
-TEST(MusicWithoutSoundFont, CountsAsNoMidiDevice) {
-    kit::AudioSession audio(kit::AudioOptions{"/nonexistent/none.sf2"});
+TEST(MusicWithoutSoundFont, CountsAsNoMidiDeviceAndSaysSoOnce) {
+    kit::testing::StderrCapture capture;
+    kit::AudioSession audio(kit::AudioOptions{std::nullopt});
     ASSERT_TRUE(kit::AudioSession::canSound());
     EXPECT_FALSE(kit::AudioSession::hasMidi());
+    EXPECT_EQ(capture.lines(), 0) << "a program without music has nothing to say";
     MusicPlayer player(Program::Orchard);
     player.openTrack(0);
     EXPECT_FALSE(player.isOpen());
+    player.openTrack(1);
+    EXPECT_TRUE(kit::playSoundEffect("Orchard1.wav", kit::EffectMode::Sync)) << "effects play on";
+    EXPECT_EQ(capture.lines(), 1) << capture.text();
+    EXPECT_NE(capture.text().find("soundfont"), std::string::npos) << capture.text();
 }
 
 }  // namespace
