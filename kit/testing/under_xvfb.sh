@@ -3,28 +3,17 @@
 # against an X server of its own (Xvfb on a display it finds free), in a
 # runtime folder of its own, and ends the server afterwards.
 set -euo pipefail
+# shellcheck source=../../tools/virtual_display.sh
+source "$(dirname "$0")/../../tools/virtual_display.sh"
 scratch=$(mktemp -d)
-server=
+fallpack_display_server=
 cleanup() {
-  if [ -n "$server" ]; then
-    kill "$server" 2>/dev/null || true
-    wait "$server" 2>/dev/null || true
+  if [ -n "$fallpack_display_server" ]; then
+    kill "$fallpack_display_server" 2>/dev/null || true
+    wait "$fallpack_display_server" 2>/dev/null || true
   fi
   rm -rf "$scratch"
 }
 trap cleanup EXIT
-mkdir -m 0700 "$scratch/runtime"
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-server=$!
-for _ in $(seq 100); do
-  [ -s "$scratch/display" ] && break
-  sleep 0.1
-done
-display=$(head -n 1 "$scratch/display")
-if [ -z "$display" ]; then
-  echo "under_xvfb: Xvfb did not start" >&2
-  cat "$scratch/xvfb.log" >&2
-  exit 1
-fi
-DISPLAY=":$display" XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb "$@"
+fallpack_virtual_display "$scratch" 1280x1024x24
+"$@"

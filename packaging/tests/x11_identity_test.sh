@@ -8,10 +8,9 @@ set -euo pipefail
 source "$(dirname "$0")/window_identity.sh"
 folder=$1 packaging=$2
 home=$(mktemp -d)
-mkdir -m 0700 "$home/runtime"
-xvfb_pid='' program_pid=''
+fallpack_display_server='' program_pid=''
 finish() {
-  for pid in $program_pid $xvfb_pid; do
+  for pid in $program_pid $fallpack_display_server; do
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
@@ -19,17 +18,9 @@ finish() {
 }
 trap finish EXIT
 
-# Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$home/display" 2>"$home/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 300); do
-  [ -s "$home/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$home/xvfb.log")"
-  sleep 0.1
-done
-[ -s "$home/display" ] || fail "Xvfb gave no display within 30 seconds"
-DISPLAY=:$(cat "$home/display")
-export DISPLAY
+# shellcheck source=../../tools/virtual_display.sh
+source "$(dirname "$0")/../../tools/virtual_display.sh"
+fallpack_virtual_display "$home" 1280x1024x24 || fail "no X server to start the programs on"
 
 # main_window: the id of the one mapped top-level window with a class, once it shows.
 main_window() {
@@ -46,7 +37,7 @@ for game in orchard briko pillora; do
   work=$home/$game
   mkdir -p "$work"
   (cd "$work" && HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
-    XDG_RUNTIME_DIR=$home/runtime QT_QPA_PLATFORM=xcb exec "$folder/$game") &
+    exec "$folder/$game") &
   program_pid=$!
   window=
   for _ in $(seq 300); do
