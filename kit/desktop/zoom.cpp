@@ -177,13 +177,13 @@ class WindowZoom : public QObject {
 
 WindowZoom::WindowZoom(QWidget& mainWindow, int& storedZoom)
     : QObject(&mainWindow), stored_(storedZoom) {
-    int zoom = storedZoom;
-    if (!isChosenZoom(zoom)) {
-        const QScreen* screen = mainWindow.screen();
-        const int available = screen ? screen->availableGeometry().height() * currentZoom() : 0;
-        zoom = firstStartZoom(mainWindow.height(), available);
-    }
-    Apply(zoom);
+    const QScreen* screen = mainWindow.screen();
+    const int available = screen ? screen->availableGeometry().height() * currentZoom() : 0;
+    setZoom(startZoom(storedZoom, mainWindow.height(), available));
+    // A zoom chosen before stays stored as chosen, for the larger screen it was
+    // chosen on, until the player changes it.
+    if (!isChosenZoom(storedZoom))
+        storedZoom = currentZoom();
 
     const auto addShortcuts = [&](QList<QKeySequence> keys, std::function<void()> command) {
         auto* action = new QAction(&mainWindow);
@@ -217,9 +217,12 @@ bool WindowZoom::eventFilter(QObject* watched, QEvent* event) {
 
 }  // namespace
 
-int firstStartZoom(int windowHeight, int availableHeight) {
-    int zoom = kLargestZoom;
-    while (zoom > kSmallestZoom && 3 * zoom * windowHeight > 2 * availableHeight)
+int startZoom(int storedZoom, int windowHeight, int availableHeight) {
+    const bool firstStart = !isChosenZoom(storedZoom);
+    // The part of the screen's height the window may take, in thirds.
+    const int thirds = firstStart ? 2 : 3;
+    int zoom = firstStart ? kLargestZoom : storedZoom;
+    while (zoom > kSmallestZoom && 3 * zoom * windowHeight > thirds * availableHeight)
         --zoom;
     return zoom;
 }

@@ -779,11 +779,12 @@ TEST(BrikoMainWindow, CellsAreAlikeAtFractionalDesktopScales) {
 }
 
 TEST(BrikoMainWindow, AtThreeTimesTheKeysAndTheRightButtonReachTheGame) {
-    WriteSetting("BRIKO_Zoom", "3");
     ScriptedRandom random{PieceDraw(8), PieceDraw(17)};
     BrikoWindows program(&random);
     program.Show();
     TBrikoMainWindow& window = program.main;
+    QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(window.windowHandle()->devicePixelRatio(), 3);
     QTest::keyClick(&window, Qt::Key_F2);
     QTest::keyClick(&window, Qt::Key_Right);
