@@ -442,7 +442,6 @@ TEST(MainWindowPlayTest, TheScreenFollowsTheBottleThroughAWholeGame) {
     PilloraWindows windows(&random);
     TTPilloraWindow& window = windows.main;
     window.Settings().deltaVirus = 6;
-    window.Settings().nbAligne = 3;
     windows.ShowActive();
     std::mt19937 keys(7);
     const Qt::Key choices[] = {Qt::Key_Left,  Qt::Key_Right, Qt::Key_Up,   Qt::Key_Left,
